@@ -1,0 +1,71 @@
+#include "cli/cli.h"
+
+#include <ostream>
+#include <string_view>
+
+#include "cli/publish_command.h"
+
+namespace orvello::cli {
+
+const char kUsage[] =
+    R"(usage: orvello-cli publish --media PATH --out DIR --style DIR --producer DIR
+                          [--web URL] [--no-start | --wait]
+       orvello-cli --help
+
+publish   Publishes a recorded lecture as a web site, as the desktop program's
+          "S P R A C U J" button does: reads the timing file beside the recording
+          (the media path with its last 3 characters replaced by ".txt"), writes the
+          pages, link files, event list and the two scripts into the output folder,
+          then starts the scripts.
+
+  --media PATH     the recording (.rm); its folder holds the segment files
+  --out DIR        the output folder; it must exist and be writable
+  --style DIR      the style folder with the page templates and the site's images
+  --producer DIR   the folder of the recording tool that proces.bat runs
+  --web URL        the site's web address (optional; empty links stay local)
+  --no-start       write everything but start no script
+  --wait           start both scripts, wait for them and report their exit statuses
+
+Relative paths are taken from the current folder. An empty value ("") stays empty,
+as an empty field does in the desktop program. Texts must be expressible in
+Windows-1250, the code page of every file the program writes.
+
+The run's message line is the only line on standard output, in UTF-8.
+Exit status: 0 the run succeeded; 1 the run refused its input (its message line
+says why); 2 a file operation failed (the error is on standard error); 3 with
+--wait, a script failed; 64 the command line was wrong.
+)";
+
+namespace {
+
+struct Command {
+  const char* name;
+  const char* description;
+  int (*run)(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+};
+
+constexpr Command kCommands[] = {
+    {"publish", "publish a recorded lecture as a web site", PublishCommand},
+};
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) {
+    err << "orvello-cli: no command given\n" << kUsage;
+    return kExitUsage;
+  }
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    out << kUsage;
+    return kExitSuccess;
+  }
+  for (const Command& command : kCommands) {
+    if (args[0] == command.name) {
+      return command.run(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    }
+  }
+  err << "orvello-cli: unknown command '" << args[0] << "'\n" << kUsage;
+  return kExitUsage;
+}
+
+}  // namespace orvello::cli

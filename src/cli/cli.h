@@ -1,0 +1,28 @@
+#ifndef ORVELLO_CLI_CLI_H_
+#define ORVELLO_CLI_CLI_H_
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace orvello::cli {
+
+/// Exit codes of orvello-cli.
+enum ExitStatus : int {
+  kExitSuccess = 0,       ///< the run reported "On line prednaska: OK"
+  kExitRefused = 1,       ///< the run refused its input with one of its own message lines
+  kExitIoError = 2,       ///< a file operation failed; its text went to standard error
+  kExitScriptFailed = 3,  ///< --wait: a started script failed
+  kExitUsage = 64,        ///< the command line was wrong
+};
+
+/// The usage text printed by --help and after a usage error.
+extern const char kUsage[];
+
+/// Runs the command line `args` (without the program name). Text for the user goes to `out` and
+/// `err` in UTF-8. Returns the exit status.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace orvello::cli
+
+#endif  // ORVELLO_CLI_CLI_H_

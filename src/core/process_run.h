@@ -1,0 +1,34 @@
+#ifndef ORVELLO_CORE_PROCESS_RUN_H_
+#define ORVELLO_CORE_PROCESS_RUN_H_
+
+#include <string>
+
+#include "core/disk_interface.h"
+#include "core/job_parameters.h"
+#include "core/run_state.h"
+#include "core/script_starter.h"
+
+namespace orvello::core {
+
+/// How a run ended, when it did not end with an IoError.
+enum class RunResult {
+  kSucceeded,  ///< every file written and the scripts started
+  kRefused,  ///< one of the run's own checks refused the input; nothing but the probe file written
+};
+
+/// The run's outcome and the line it leaves in the message box (Windows-1250).
+struct RunOutcome {
+  RunResult result;
+  std::string message_line;
+};
+
+/// One press of the process button: checks the media file and the output folder, derives the
+/// run's paths into `state`, reads the timing file, writes the lecture's output set and starts the
+/// two scripts. A failed file operation after the checks throws IoError at once; what was
+/// written so far stays.
+RunOutcome ProcessRun(const RunFields& fields, RunState* state, DiskInterface& disk,
+                      ScriptStarter& starter);
+
+}  // namespace orvello::core
+
+#endif  // ORVELLO_CORE_PROCESS_RUN_H_

@@ -1,0 +1,92 @@
+#include "core/process_run.h"
+
+#include <gtest/gtest.h>
+
+#include "core/io_error.h"
+#include "core/messages.h"
+#include "test_util.h"
+
+namespace orvello::core {
+namespace {
+
+using testing::MemoryDisk;
+
+const std::string kRefusal = kNoMediaOrOutputMessage;
+
+class ProcessRunTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    disk_.AddFile("C:\\lect\\a.rm", "RMF");
+    disk_.AddFile("C:\\lect\\a.txt", "00:00:00 00:05:30 P slide01.jpg\r\n");
+  }
+  RunOutcome Run(const RunFields& fields) { return ProcessRun(fields, &state_, disk_, scripts_); }
+
+  MemoryDisk disk_;
+  NoScriptStarter scripts_;
+  RunState state_;
+  RunFields fields_{"C:\\lect\\a.rm", "C:\\RP", "", "C:\\Style", "C:\\out"};
+};
+
+TEST_F(ProcessRunTest, SucceedsAndKeepsTheRunsState) {
+  RunOutcome outcome = Run(fields_);
+  EXPECT_EQ(outcome.result, RunResult::kSucceeded);
+  EXPECT_EQ(outcome.message_line, "On line prednaska: OK");
+  EXPECT_EQ(state_.params.media_name, "a.rm");
+  EXPECT_EQ(state_.params.output_dir, "C:\\out\\");
+  ASSERT_EQ(state_.segments.count(), 1);
+  EXPECT_EQ(state_.segments.at(1).file_name, "slide01.jpg");
+  EXPECT_EQ(disk_.Contents("C:\\out\\Skus.txt"), "");
+}
+
+TEST_F(ProcessRunTest, RefusesBadInputWithANumberedLineAndWritesNothing) {
+  struct Case {
+    const char* name;
+    RunFields fields;
+    bool probe_made;
+  } cases[] = {
+      {"missing media", {"C:\\lect\\none.rm", "", "", "", "C:\\out"}, false},
+      {"empty media", {"", "", "", "", "C:\\out"}, false},
+      {"empty output field", {"C:\\lect\\a.rm", "", "", "", ""}, false},
+      {"unwritable output", {"C:\\lect\\a.rm", "", "", "", "C:\\ro"}, false},
+  };
+  disk_.FailOpenFor("C:\\ro\\Skus.txt", kFileAccessDenied);
+  int number = 0;
+  for (const auto& c : cases) {
+    RunOutcome outcome = Run(c.fields);
+    EXPECT_EQ(outcome.result, RunResult::kRefused) << c.name;
+    EXPECT_EQ(outcome.message_line, std::to_string(++number) + kRefusal) << c.name;
+    EXPECT_TRUE(disk_.created().empty() || disk_.created().back() == "C:\\ro\\Skus.txt")
+        << c.name;
+  }
+  EXPECT_EQ(state_.params.media_path, "") << "a refused run derives nothing";
+}
+
+TEST_F(ProcessRunTest, SuccessfulRunsConsumeCounterNumbersToo) {
+  EXPECT_EQ(Run({"C:\\none.rm", "", "", "", "C:\\out"}).message_line, "1" + kRefusal);
+  Run(fields_);
+  EXPECT_EQ(Run({"C:\\none.rm", "", "", "", "C:\\out"}).message_line, "3" + kRefusal);
+}
+
+TEST_F(ProcessRunTest, RefusesTooManySegmentsLeavingOnlyTheProbe) {
+  std::string timing;
+  for (int i = 0; i <= kMaxSegments; ++i) timing += "00:00:00 00:00:01 P a.jpg\r\n";
+  disk_.AddFile("C:\\lect\\a.txt", timing);
+  RunOutcome outcome = Run(fields_);
+  EXPECT_EQ(outcome.result, RunResult::kRefused);
+  EXPECT_EQ(outcome.message_line, std::string("1") + kTooManySegmentsMessage);
+  EXPECT_EQ(disk_.created(), std::vector<std::string>{"C:\\out\\Skus.txt"});
+}
+
+TEST_F(ProcessRunTest, MissingTimingFileRaisesTheIoError) {
+  disk_.AddFile("C:\\lect\\b.rm", "RMF");
+  try {
+    Run({"C:\\lect\\b.rm", "", "", "", "C:\\out"});
+    FAIL() << "no error";
+  } catch (const IoError& error) {
+    EXPECT_EQ(error.code(), kFileNotFound);
+  }
+  EXPECT_EQ(state_.message_counter, 1);
+}
+
+}  // namespace
+}  // namespace orvello::core

@@ -1,0 +1,24 @@
+#ifndef ORVELLO_CORE_SCRIPT_STARTER_H_
+#define ORVELLO_CORE_SCRIPT_STARTER_H_
+
+#include <string>
+
+namespace orvello::core {
+
+/// Starts the run's generated scripts. The run neither waits for them nor looks at the outcome.
+class ScriptStarter {
+ public:
+  virtual ~ScriptStarter() = default;
+  /// Starts the script named `name` (without its ".bat") with `dir` as its working directory.
+  virtual void Start(const std::string& dir, const std::string& name) = 0;
+};
+
+/// A starter that starts nothing, for runs that only write files.
+class NoScriptStarter : public ScriptStarter {
+ public:
+  void Start(const std::string&, const std::string&) override {}
+};
+
+}  // namespace orvello::core
+
+#endif  // ORVELLO_CORE_SCRIPT_STARTER_H_

@@ -1,0 +1,99 @@
+// Implementation details: the reader keeps one block of the file in `buffer_` and looks at most
+// two bytes ahead (a CR and the byte after it), refilling and compacting the buffer as needed.
+#include "core/text_reader.h"
+
+#include <cstring>
+
+namespace orvello::core {
+
+namespace {
+constexpr size_t kBlockSize = 64 * 1024;
+constexpr char kCr = '\r';
+constexpr char kLf = '\n';
+}  // namespace
+
+TextReader::TextReader(DiskInterface& disk, const std::string& path)
+    : TextReader(disk.OpenForRead(path)) {}
+
+TextReader::TextReader(std::unique_ptr<InputFile> file)
+    : file_(std::move(file)), buffer_(kBlockSize) {}
+
+TextReader::~TextReader() = default;
+
+bool TextReader::Fill(size_t wanted) {
+  while (end_ - pos_ < wanted && !physical_end_ && file_) {
+    if (pos_ > 0) {
+      std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
+      end_ -= pos_;
+      pos_ = 0;
+    }
+    size_t got = file_->Read(buffer_.data() + end_, buffer_.size() - end_);
+    if (got == 0) physical_end_ = true;
+    end_ += got;
+  }
+  return end_ - pos_ >= wanted;
+}
+
+int TextReader::Peek(size_t ahead) {
+  if (pos_ + ahead >= end_ && !Fill(ahead + 1)) return -1;
+  return static_cast<unsigned char>(buffer_[pos_ + ahead]);
+}
+
+bool TextReader::Eof() {
+  int next = Peek();
+  return next < 0 || next == kCtrlZ;
+}
+
+bool TextReader::Eoln() { return Eof() || Peek() == kCr; }
+
+bool TextReader::SkipBlanks() {
+  for (int next = Peek(); next >= 0 && next <= ' ' && next != kCtrlZ; next = Peek()) Consume();
+  return Eof();
+}
+
+void TextReader::SkipLine() {
+  while (!Eof()) {
+    int next = Peek();
+    Consume();
+    if (next == kLf) return;
+  }
+}
+
+char TextReader::ReadChar() {
+  if (Eof()) return kCtrlZ;
+  char c = static_cast<char>(Peek());
+  Consume();
+  return c;
+}
+
+std::string TextReader::ReadString(size_t max_chars) {
+  std::string text;
+  while (text.size() < max_chars) {
+    int next = Peek();
+    if (next < 0 || next == kLf) break;
+    if (next == kCtrlZ) {
+      Consume();
+      break;
+    }
+    if (next == kCr) {
+      if (Peek(1) == kLf) break;
+      Consume();  // a lone CR is dropped
+      continue;
+    }
+    text.push_back(static_cast<char>(next));
+    Consume();
+  }
+  return text;
+}
+
+std::string TextReader::ReadLine() { return ReadString(std::string::npos); }
+
+void TextReader::Close() {
+  if (!file_) return;
+  auto file = std::move(file_);
+  pos_ = end_ = 0;
+  physical_end_ = true;
+  file->Close();
+}
+
+}  // namespace orvello::core

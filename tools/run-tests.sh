@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what the tests need, builds everything and runs every test:
+# the GoogleTest suites (gcc), the same suites under AddressSanitizer and
+# UndefinedBehaviorSanitizer (clang), and each libFuzzer target for a short, bounded time.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+jobs=$(nproc)
+fuzz_seconds=${ORVELLO_FUZZ_SECONDS:-20}
+
+tools/install-deps.sh test
+export QT_QPA_PLATFORM=offscreen
+
+echo "== Build and test (g++)"
+cmake --preset testing >/dev/null
+cmake --build --preset testing -j"$jobs"
+ctest --preset testing -j"$jobs"
+
+echo "== Build and test under AddressSanitizer and UndefinedBehaviorSanitizer (clang)"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset sanitize -j"$jobs"
+
+echo "== Fuzz each target for ${fuzz_seconds}s"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"$jobs"
+for fuzzer in build/fuzz/fuzz/*_fuzzer; do
+  corpus=$(mktemp -d)
+  "$fuzzer" -max_total_time="$fuzz_seconds" -rss_limit_mb=1024 "$corpus" 2>"$corpus.log" \
+    || { tail -n 40 "$corpus.log"; exit 1; }
+  echo "$(basename "$fuzzer"): $(grep -o 'Done [0-9]* runs' "$corpus.log")"
+  rm -rf "$corpus" "$corpus.log"
+done
+echo "All tests passed."
