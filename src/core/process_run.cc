@@ -2,6 +2,7 @@
 
 #include "core/file_checks.h"
 #include "core/messages.h"
+#include "core/output_names.h"
 #include "core/timing_file.h"
 
 namespace orvello::core {
@@ -24,6 +25,7 @@ RunOutcome ProcessRun(const RunFields& fields, RunState* state, DiskInterface& d
   if (!ReadTimingFile(disk, state->params.timing_path, &state->segments)) {
     return Refuse(*state, kTooManySegmentsMessage);
   }
+  BuildOutputNames(state->segments.count(), &state->names);
   (void)starter;
   return {RunResult::kSucceeded, kRunSucceededMessage};
 }

@@ -2,6 +2,7 @@
 #define ORVELLO_CORE_RUN_STATE_H_
 
 #include "core/job_parameters.h"
+#include "core/output_names.h"
 #include "core/segment_table.h"
 
 namespace orvello::core {
@@ -12,6 +13,7 @@ struct RunState {
   int message_counter = 0;  ///< prefixes the numbered messages; counts runs and timing presses
   JobParameters params;     ///< params.media_path is also the media file last chosen in the dialog
   SegmentTable segments;
+  OutputNameTable names;
 };
 
 }  // namespace orvello::core
