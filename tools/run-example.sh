@@ -12,7 +12,7 @@ cmake --build build/example -j"$(nproc)" >/dev/null
 rm -rf out/example
 mkdir -p out/example
 status=0
-build/example/src/cli/orvello-cli publish --media examples/lecture/prednaska.rm \
+build/example/bin/orvello-cli publish --media examples/lecture/prednaska.rm \
   --out out/example --style examples/Style --producer examples/Producer --wait || status=$?
 if [ "$status" -ne 0 ]; then
   echo "Publishing failed (exit status $status)." >&2

@@ -1,0 +1,40 @@
+#ifndef ORVELLO_PLATFORM_SCRIPT_LAUNCHER_H_
+#define ORVELLO_PLATFORM_SCRIPT_LAUNCHER_H_
+
+#include <string>
+#include <vector>
+
+#include "core/script_starter.h"
+
+namespace orvello::platform {
+
+/// Starts a run's scripts the way this platform can: on Windows through the shell, elsewhere
+/// through the bundled script runner (orvello-script), found beside the running program and
+/// started directly, never through a shell, with the script's folder as its working directory.
+class ScriptLauncher : public core::ScriptStarter {
+ public:
+  /// The outcome of one started script, known only when waiting.
+  struct Outcome {
+    std::string name;     ///< the script's name, as given to Start
+    int exit_status = 0;  ///< 0 when the script ran through without a failure
+    std::string problem;  ///< why it could not be started or how it ended, empty on success
+  };
+
+  /// `wait`: keep hold of the started scripts so that WaitAll() can collect them. Without it they
+  /// run detached: the program never waits and leaves no zombie processes.
+  explicit ScriptLauncher(bool wait = false);
+  ~ScriptLauncher() override;
+
+  void Start(const std::string& dir, const std::string& name) override;
+  /// Waits for every script started since the last call; empty unless constructed with `wait`.
+  std::vector<Outcome> WaitAll();
+
+ private:
+  struct Started;
+  bool wait_;
+  std::vector<Started*> started_;
+};
+
+}  // namespace orvello::platform
+
+#endif  // ORVELLO_PLATFORM_SCRIPT_LAUNCHER_H_
