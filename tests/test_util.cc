@@ -1,0 +1,173 @@
+#include "test_util.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <system_error>
+
+#include "core/io_error.h"
+
+namespace fs = std::filesystem;
+
+namespace orvello::testing {
+
+namespace {
+
+fs::path HostPath(const std::string& utf8) {
+  return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string Utf8(const fs::path& path) {
+  std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+}  // namespace
+
+ScopedTempDir::ScopedTempDir() {
+  std::error_code ec;
+  fs::path base = fs::temp_directory_path(ec);
+  if (ec) base = "/tmp";
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    fs::path candidate = base / ("orvello-test-" + std::to_string(random()));
+    if (fs::create_directory(candidate, ec)) {
+      path_ = Utf8(candidate);
+      return;
+    }
+  }
+  ADD_FAILURE() << "cannot create a temporary folder under " << base;
+}
+
+ScopedTempDir::~ScopedTempDir() {
+  if (path_.empty()) return;
+  std::error_code ec;
+  fs::remove_all(HostPath(path_), ec);
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(HostPath(path), std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) ADD_FAILURE() << "cannot write " << path;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(HostPath(path), std::ios::binary);
+  if (!in) {
+    ADD_FAILURE() << "cannot read " << path;
+    return "";
+  }
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+class MemoryInputFile : public core::InputFile {
+ public:
+  MemoryInputFile(MemoryDisk* disk, const std::string& path)
+      : disk_(disk), path_(path), bytes_(disk->files_[path]) {}
+
+  size_t Read(char* buffer, size_t size) override {
+    if (closed_) throw core::IoError(103);
+    size_t count = std::min(size, bytes_.size() - pos_);
+    if (disk_->read_chunk_ != 0) count = std::min(count, disk_->read_chunk_);
+    if (const MemoryDisk::Failure* failure = MemoryDisk::Find(disk_->fail_read_, path_)) {
+      if (pos_ + count > failure->after) {
+        if (pos_ >= failure->after) throw core::IoError(failure->code);
+        count = failure->after - pos_;
+      }
+    }
+    std::copy_n(bytes_.data() + pos_, count, buffer);
+    pos_ += count;
+    return count;
+  }
+  void Close() override { closed_ = true; }
+
+ private:
+  MemoryDisk* disk_;
+  std::string path_;
+  std::string bytes_;
+  size_t pos_ = 0;
+  bool closed_ = false;
+};
+
+class MemoryOutputFile : public core::OutputFile {
+ public:
+  MemoryOutputFile(MemoryDisk* disk, const std::string& path, bool replace)
+      : disk_(disk), path_(path), replace_(replace) {
+    if (!replace_) disk_->files_[path_].clear();
+  }
+
+  void Write(const char* data, size_t size) override {
+    if (closed_) throw core::IoError(103);
+    size_t count = size;
+    const MemoryDisk::Failure* failure = MemoryDisk::Find(disk_->fail_write_, path_);
+    if (failure != nullptr)
+      count = std::min(size, failure->after - std::min(failure->after, written_));
+    Target().append(data, count);
+    written_ += count;
+    if (count < size) throw core::IoError(failure->code);
+  }
+  void Close() override {
+    if (closed_) return;
+    closed_ = true;
+    auto it = disk_->fail_close_.find(path_);
+    if (it != disk_->fail_close_.end() && it->second != 0) throw core::IoError(it->second);
+    if (replace_) disk_->files_[path_] = pending_;
+  }
+
+ private:
+  std::string& Target() { return replace_ ? pending_ : disk_->files_[path_]; }
+
+  MemoryDisk* disk_;
+  std::string path_;
+  bool replace_;
+  std::string pending_;
+  size_t written_ = 0;
+  bool closed_ = false;
+};
+
+std::unique_ptr<core::InputFile> MemoryDisk::OpenForRead(const std::string& path) {
+  CheckOpen(path, "read");
+  if (!Exists(path)) throw core::IoError(core::kFileNotFound);
+  return std::make_unique<MemoryInputFile>(this, path);
+}
+
+std::unique_ptr<core::OutputFile> MemoryDisk::OpenForWrite(const std::string& path) {
+  CheckOpen(path, "write");
+  created_.push_back(path);
+  return std::make_unique<MemoryOutputFile>(this, path, /*replace=*/false);
+}
+
+std::unique_ptr<core::OutputFile> MemoryDisk::OpenForReplace(const std::string& path) {
+  CheckOpen(path, "replace");
+  created_.push_back(path);
+  return std::make_unique<MemoryOutputFile>(this, path, /*replace=*/true);
+}
+
+std::string MemoryDisk::Contents(const std::string& path) const {
+  auto it = files_.find(path);
+  if (it == files_.end()) {
+    ADD_FAILURE() << "no file " << path << " on the memory disk";
+    return "";
+  }
+  return it->second;
+}
+
+void MemoryDisk::CheckOpen(const std::string& path, const char* mode) {
+  journal_.push_back(std::string(mode) + " " + path);
+  if (path.empty()) throw core::IoError(core::kFileNotFound);
+  auto it = fail_open_.find(path);
+  if (it != fail_open_.end() && it->second != 0) throw core::IoError(it->second);
+}
+
+const MemoryDisk::Failure* MemoryDisk::Find(const std::map<std::string, Failure>& failures,
+                                            const std::string& path) {
+  auto it = failures.find(path);
+  return it == failures.end() || it->second.code == 0 ? nullptr : &it->second;
+}
+
+}  // namespace orvello::testing

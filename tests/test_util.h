@@ -1,0 +1,102 @@
+#ifndef ORVELLO_TESTS_TEST_UTIL_H_
+#define ORVELLO_TESTS_TEST_UTIL_H_
+
+#include <cstddef>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/disk_interface.h"
+
+namespace orvello::testing {
+
+/// A fresh folder under $TMPDIR (or the system's temporary folder), removed with everything in it
+/// when the object goes away.
+class ScopedTempDir {
+ public:
+  ScopedTempDir();
+  ~ScopedTempDir();
+  ScopedTempDir(const ScopedTempDir&) = delete;
+  ScopedTempDir& operator=(const ScopedTempDir&) = delete;
+
+  /// The folder's UTF-8 path, without a trailing separator.
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+/// Writes `bytes` to the UTF-8 host path `path` exactly, replacing any file there.
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+/// The bytes of the file at the UTF-8 host path `path`; fails the running test when it cannot
+/// be read.
+std::string ReadFileBytes(const std::string& path);
+
+/// An in-memory disk. Paths are compared byte for byte, folders are not modelled, and any path
+/// can be created unless a failure was asked for. Files opened from it must not outlive it.
+///
+/// Writing is in place: OpenForWrite empties the file at once and every Write lands in it, so a
+/// failed run leaves what it wrote. OpenForReplace keeps its bytes aside until Close().
+class MemoryDisk : public core::DiskInterface {
+ public:
+  explicit MemoryDisk(char separator = '\\') : separator_(separator) {}
+
+  char separator() const override { return separator_; }
+  std::unique_ptr<core::InputFile> OpenForRead(const std::string& path) override;
+  std::unique_ptr<core::OutputFile> OpenForWrite(const std::string& path) override;
+  std::unique_ptr<core::OutputFile> OpenForReplace(const std::string& path) override;
+
+  /// Puts a file on the disk without recording it as created.
+  void AddFile(const std::string& path, const std::string& bytes) { files_[path] = bytes; }
+  bool Exists(const std::string& path) const { return files_.count(path) != 0; }
+  /// The bytes of `path`; fails the running test when there is no such file.
+  std::string Contents(const std::string& path) const;
+  const std::map<std::string, std::string>& files() const { return files_; }
+
+  /// Paths opened by OpenForWrite or OpenForReplace, in order, repeats included.
+  const std::vector<std::string>& created() const { return created_; }
+  /// Every open attempt in order, as "read <path>", "write <path>" or "replace <path>".
+  const std::vector<std::string>& journal() const { return journal_; }
+
+  /// Every later open of `path` throws IoError(code); code 0 lifts the failure.
+  void FailOpenFor(const std::string& path, int code) { fail_open_[path] = code; }
+  /// Writes to `path` accept `bytes` bytes in all, then throw IoError(code).
+  void FailWriteAfter(const std::string& path, size_t bytes, int code) {
+    fail_write_[path] = {bytes, code};
+  }
+  /// Reads from `path` deliver `bytes` bytes in all, then throw IoError(code).
+  void FailReadAfter(const std::string& path, size_t bytes, int code) {
+    fail_read_[path] = {bytes, code};
+  }
+  /// Closing a file written to `path` throws IoError(code) after its bytes have landed.
+  void FailCloseFor(const std::string& path, int code) { fail_close_[path] = code; }
+  /// Each Read call delivers at most `bytes` bytes (0: no limit), to exercise buffer edges.
+  void set_read_chunk(size_t bytes) { read_chunk_ = bytes; }
+
+ private:
+  friend class MemoryInputFile;
+  friend class MemoryOutputFile;
+
+  struct Failure {
+    size_t after = 0;
+    int code = 0;
+  };
+  void CheckOpen(const std::string& path, const char* mode);
+  static const Failure* Find(const std::map<std::string, Failure>& failures,
+                             const std::string& path);
+
+  char separator_;
+  size_t read_chunk_ = 0;
+  std::map<std::string, std::string> files_;
+  std::vector<std::string> created_;
+  std::vector<std::string> journal_;
+  std::map<std::string, int> fail_open_;
+  std::map<std::string, Failure> fail_write_;
+  std::map<std::string, Failure> fail_read_;
+  std::map<std::string, int> fail_close_;
+};
+
+}  // namespace orvello::testing
+
+#endif  // ORVELLO_TESTS_TEST_UTIL_H_
