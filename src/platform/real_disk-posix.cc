@@ -1,0 +1,247 @@
+// Implementation details: files are plain descriptors, read and written in whatever blocks the
+// caller hands over (the text reader and writer do the buffering). Every call that can be
+// interrupted is retried on EINTR, except close(): Linux releases the descriptor even then, so a
+// retry could close a descriptor another part of the program has just been given.
+//
+// errno values become the codes the program's I/O error has always shown. The one case errno
+// cannot tell apart by itself is ENOENT: the file is missing (2) or a folder on the way is (3),
+// so the parent folder is looked at. A replacing writer probes the target first, so a missing
+// folder or a read-only file fails at the open, as a direct write would, before any temporary
+// file exists.
+
+#include "platform/real_disk.h"
+
+#include <errno.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "core/encoding.h"
+#include "core/io_error.h"
+
+namespace orvello::platform {
+
+namespace {
+
+using core::IoError;
+
+constexpr int kDeviceFailure = 31;  // the original platform's "device not functioning"
+constexpr int kFileNotOpen = 103;
+constexpr size_t kMaxTransfer = size_t{1} << 30;
+constexpr const char kTempSuffix[] = ".orvello-tmp";
+
+int ErrorCode(int err) {
+  switch (err) {
+    case ENOENT:
+      return core::kFileNotFound;
+    case ENOTDIR:
+    case ENAMETOOLONG:
+      return core::kInvalidFilename;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+      return core::kFileAccessDenied;
+    case EMFILE:
+    case ENFILE:
+      return core::kTooManyOpenFiles;
+    case ENOSPC:
+    case EDQUOT:
+      return core::kDiskFull;
+    case EIO:
+      return kDeviceFailure;
+    default:
+      return err;
+  }
+}
+
+std::string ParentOf(const std::string& native) {
+  size_t slash = native.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : native.substr(0, slash);
+}
+
+bool IsDirectory(const std::string& native) {
+  struct stat info;
+  return ::stat(native.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+int OpenErrorCode(int err, const std::string& native) {
+  if (err == ENOENT && !IsDirectory(ParentOf(native))) return core::kInvalidFilename;
+  return ErrorCode(err);
+}
+
+/// The native name of `path`, refusing what no open could take whole.
+std::string CheckedNativeName(const std::string& path) {
+  if (path.empty()) throw IoError(core::kFileNotFound);
+  std::string native = NativeFileName(path);
+  if (native.find('\0') != std::string::npos) throw IoError(core::kInvalidFilename);
+  return native;
+}
+
+/// Opens `native`; returns the descriptor, or -1 with errno set.
+int OpenRetrying(const std::string& native, int flags, mode_t mode = 0) {
+  int fd;
+  do {
+    fd = ::open(native.c_str(), flags | O_CLOEXEC, mode);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
+int Open(const std::string& native, int flags, mode_t mode = 0) {
+  int fd = OpenRetrying(native, flags, mode);
+  if (fd < 0) throw IoError(OpenErrorCode(errno, native));
+  return fd;
+}
+
+/// Closes `fd`; returns 0 or the errno.
+int CloseFd(int fd) { return ::close(fd) == 0 || errno == EINTR ? 0 : errno; }
+
+int SyncFd(int fd) {
+  while (::fsync(fd) != 0) {
+    if (errno != EINTR) return errno;
+  }
+  return 0;
+}
+
+/// Makes a rename inside `folder` durable; failure only costs durability.
+void SyncFolder(const std::string& folder) {
+  int fd = OpenRetrying(folder, O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  SyncFd(fd);
+  CloseFd(fd);
+}
+
+class PosixInputFile : public core::InputFile {
+ public:
+  explicit PosixInputFile(int fd) : fd_(fd) {}
+  ~PosixInputFile() override {
+    if (fd_ >= 0) CloseFd(fd_);
+  }
+
+  size_t Read(char* buffer, size_t size) override {
+    if (fd_ < 0) throw IoError(kFileNotOpen);
+    for (;;) {
+      ssize_t count = ::read(fd_, buffer, std::min(size, kMaxTransfer));
+      if (count >= 0) return static_cast<size_t>(count);
+      if (errno != EINTR) throw IoError(ErrorCode(errno));
+    }
+  }
+
+  void Close() override {
+    if (fd_ < 0) return;
+    if (int err = CloseFd(std::exchange(fd_, -1))) throw IoError(ErrorCode(err));
+  }
+
+ private:
+  int fd_;
+};
+
+class PosixOutputFile : public core::OutputFile {
+ public:
+  explicit PosixOutputFile(int fd) : fd_(fd) {}
+  ~PosixOutputFile() override {
+    if (fd_ >= 0) CloseFd(fd_);
+  }
+
+  void Write(const char* data, size_t size) override {
+    if (fd_ < 0) throw IoError(kFileNotOpen);
+    while (size > 0) {
+      ssize_t count = ::write(fd_, data, std::min(size, kMaxTransfer));
+      if (count < 0) {
+        if (errno == EINTR) continue;
+        throw IoError(ErrorCode(errno));
+      }
+      data += count;
+      size -= static_cast<size_t>(count);
+    }
+  }
+
+  void Close() override {
+    if (fd_ < 0) return;
+    if (int err = CloseFd(std::exchange(fd_, -1))) throw IoError(ErrorCode(err));
+  }
+
+ protected:
+  int fd_;
+};
+
+/// Writes into `temp`; Close() moves it over `target`, dropping it unclosed removes it.
+class ReplacingOutputFile : public PosixOutputFile {
+ public:
+  ReplacingOutputFile(int fd, std::string temp, std::string target)
+      : PosixOutputFile(fd), temp_(std::move(temp)), target_(std::move(target)) {}
+  ~ReplacingOutputFile() override {
+    if (fd_ < 0) return;
+    CloseFd(std::exchange(fd_, -1));
+    ::unlink(temp_.c_str());
+  }
+
+  void Close() override {
+    if (fd_ < 0) return;
+    int fd = std::exchange(fd_, -1);
+    int err = SyncFd(fd);
+    int close_err = CloseFd(fd);
+    if (err == 0) err = close_err;
+    if (err == 0 && ::rename(temp_.c_str(), target_.c_str()) != 0) err = errno;
+    if (err != 0) {
+      ::unlink(temp_.c_str());
+      throw IoError(ErrorCode(err));
+    }
+    SyncFolder(ParentOf(target_));
+  }
+
+ private:
+  std::string temp_;
+  std::string target_;
+};
+
+class PosixDisk : public core::DiskInterface {
+ public:
+  char separator() const override { return kPathSeparator; }
+
+  std::unique_ptr<core::InputFile> OpenForRead(const std::string& path) override {
+    int fd = Open(CheckedNativeName(path), O_RDONLY);
+    struct stat info;
+    int err = ::fstat(fd, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
+    if (err != 0) {
+      CloseFd(fd);
+      throw IoError(ErrorCode(err));
+    }
+    return std::make_unique<PosixInputFile>(fd);
+  }
+
+  std::unique_ptr<core::OutputFile> OpenForWrite(const std::string& path) override {
+    int fd = Open(CheckedNativeName(path), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    return std::make_unique<PosixOutputFile>(fd);
+  }
+
+  std::unique_ptr<core::OutputFile> OpenForReplace(const std::string& path) override {
+    std::string native = CheckedNativeName(path);
+    struct stat old_version;
+    bool keep_mode = false;
+    int probe = OpenRetrying(native, O_WRONLY | O_NONBLOCK);
+    if (probe >= 0) {
+      keep_mode = ::fstat(probe, &old_version) == 0;
+      CloseFd(probe);
+    } else if (errno != ENOENT || !IsDirectory(ParentOf(native))) {
+      throw IoError(OpenErrorCode(errno, native));
+    }
+    std::string temp = native + kTempSuffix;
+    int fd = Open(temp, O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    if (keep_mode) ::fchmod(fd, old_version.st_mode & 07777);
+    return std::make_unique<ReplacingOutputFile>(fd, std::move(temp), std::move(native));
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<core::DiskInterface> MakeRealDisk() { return std::make_unique<PosixDisk>(); }
+
+std::string NativeFileName(const std::string& path) { return core::Cp1250ToUtf8(path); }
+
+}  // namespace orvello::platform
