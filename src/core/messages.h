@@ -17,6 +17,13 @@ inline constexpr char kTooManySegmentsMessage[] =
     "asovac\xED s\xFA"
     "bor m\xE1 viac ako 999 segmentov.";
 
+// ": Názov súboru alebo cesta obsahuje úvodzovky."
+inline constexpr char kQuoteInNameMessage[] =
+    ": N\xE1"
+    "zov s\xFA"
+    "boru alebo cesta obsahuje \xFA"
+    "vodzovky.";
+
 // "On line prednaska: OK"
 inline constexpr char kRunSucceededMessage[] = "On line prednaska: OK";
 

@@ -1,5 +1,7 @@
 #include "core/process_run.h"
 
+#include "core/batch_scripts.h"
+#include "core/event_list.h"
 #include "core/file_checks.h"
 #include "core/messages.h"
 #include "core/output_names.h"
@@ -26,7 +28,11 @@ RunOutcome ProcessRun(const RunFields& fields, RunState* state, DiskInterface& d
     return Refuse(*state, kTooManySegmentsMessage);
   }
   BuildOutputNames(state->segments.count(), &state->names);
-  (void)starter;
+  if (ScriptTextsHoldQuote(*state)) return Refuse(*state, kQuoteInNameMessage);
+  WriteEventList(disk, *state);
+  WriteCopyScript(disk, *state);
+  WriteProcessScript(disk, *state);
+  StartScripts(*state, starter);
   return {RunResult::kSucceeded, kRunSucceededMessage};
 }
 

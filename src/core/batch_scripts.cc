@@ -1,0 +1,91 @@
+#include "core/batch_scripts.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "core/event_list.h"
+#include "core/text_writer.h"
+
+namespace orvello::core {
+
+namespace {
+
+constexpr const char* kStyleAssets[] = {"problems.htm", "freeplayer_g2.gif", "web.gif",
+                                        "video.gif"};
+
+bool CopiedByScript(const Segment& segment) { return segment.type != 'H'; }
+
+bool HasQuote(std::string_view text) { return text.find('"') != std::string_view::npos; }
+
+// The part of MediaPath before MediaName: the recording's folder, where the segment files lie.
+std::string_view SegmentFolder(const JobParameters& params) {
+  std::string_view path = params.media_path;
+  size_t name_length = std::min(params.media_name.size(), path.size());
+  return path.substr(0, path.size() - name_length);
+}
+
+void WriteCopyLine(TextWriter& writer, std::string_view folder, std::string_view name,
+                   std::string_view destination) {
+  writer.Write("Copy \"");
+  writer.Write(folder);
+  writer.Write(name);
+  writer.Write("\" \"");
+  writer.Write(destination);
+  writer.WriteLine("\"");
+}
+
+}  // namespace
+
+bool ScriptTextsHoldQuote(const RunState& state) {
+  const JobParameters& params = state.params;
+  for (const std::string* text :
+       {&params.media_path, &params.media_name, &params.output_dir, &params.output_dir_bare,
+        &params.style_dir, &params.producer_dir}) {
+    if (HasQuote(*text)) return true;
+  }
+  for (int i = 1; i <= state.segments.count(); ++i) {
+    const Segment& segment = state.segments.at(i);
+    if (CopiedByScript(segment) && HasQuote(segment.file_name)) return true;
+  }
+  return false;
+}
+
+void WriteCopyScript(DiskInterface& disk, const RunState& state) {
+  const JobParameters& params = state.params;
+  TextWriter writer(disk, params.output_dir + kCopyScriptName + ".bat");
+  std::string_view folder = SegmentFolder(params);
+  for (int i = 1; i <= state.segments.count(); ++i) {
+    const Segment& segment = state.segments.at(i);
+    if (CopiedByScript(segment))
+      WriteCopyLine(writer, folder, segment.file_name, params.output_dir_bare);
+  }
+  for (const char* asset : kStyleAssets) {
+    WriteCopyLine(writer, params.style_dir, asset, params.output_dir);
+  }
+  writer.WriteLine("Del skus.txt");
+  writer.WriteLine(std::string("Del ") + kCopyScriptName + ".bat");
+  writer.Close();
+}
+
+void WriteProcessScript(DiskInterface& disk, const RunState& state) {
+  const JobParameters& params = state.params;
+  TextWriter writer(disk, params.output_dir + kProcessScriptName + ".bat");
+  writer.Write("\"");
+  writer.Write(params.producer_dir);
+  writer.Write("rmevents\" -i \"");
+  writer.Write(params.media_path);
+  writer.Write("\" -o \"");
+  writer.Write(params.output_dir);
+  writer.Write(params.media_name);
+  writer.Write("\" -e ");
+  writer.WriteLine(kEventListName);
+  writer.Close();
+}
+
+void StartScripts(const RunState& state, ScriptStarter& starter) {
+  starter.Start(state.params.output_dir, kCopyScriptName);
+  starter.Start(state.params.output_dir, kProcessScriptName);
+}
+
+}  // namespace orvello::core
