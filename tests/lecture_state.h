@@ -1,0 +1,41 @@
+#ifndef ORVELLO_TESTS_LECTURE_STATE_H_
+#define ORVELLO_TESTS_LECTURE_STATE_H_
+
+#include <string>
+#include <vector>
+
+#include "core/output_names.h"
+#include "core/run_state.h"
+
+namespace orvello::testing {
+
+/// A run's state as the page writers see it: `segments` numbered from 1, their output names, the
+/// style folder "S\", the output folder "O\", the recording "M\talk.rm" and `web` as web address.
+inline core::RunState LectureState(const std::vector<core::Segment>& segments,
+                                   const std::string& web = "") {
+  core::RunState state;
+  for (const core::Segment& segment : segments) state.segments.Add(segment);
+  BuildOutputNames(state.segments.count(), &state.names);
+  state.params.style_dir = "S\\";
+  state.params.output_dir = "O\\";
+  state.params.media_path = "M\\talk.rm";
+  state.params.media_dir = "M\\";
+  state.params.media_name = "talk.rm";
+  state.params.web_address = web;
+  return state;
+}
+
+/// `count` picture segments "s1.jpg", "s2.jpg", ... starting a minute apart.
+inline std::vector<core::Segment> PictureSegments(int count) {
+  std::vector<core::Segment> segments;
+  for (int i = 1; i <= count; ++i) {
+    std::string minute = (i <= 10 ? "0" : "") + std::to_string(i - 1);
+    segments.push_back(
+        {"00:" + minute + ":00", "00:" + minute + ":59", 'P', "s" + std::to_string(i) + ".jpg"});
+  }
+  return segments;
+}
+
+}  // namespace orvello::testing
+
+#endif  // ORVELLO_TESTS_LECTURE_STATE_H_
