@@ -34,6 +34,10 @@ class PublishTest : public ::testing::Test {
     std::filesystem::create_directories(out_);
     WriteFileBytes(lecture_ + "/a.rm", "RMF");
     WriteFileBytes(lecture_ + "/a.txt", "00:00:00 00:05:30 P slide01.jpg\r\n");
+    std::filesystem::create_directories(dir_.path() + "/Style");
+    for (const char* name : {"p00.htm", "f00.htm", "n00.htm"}) {
+      WriteFileBytes(dir_.path() + "/Style/" + name, "<P>#</P>\r\n");
+    }
   }
   std::vector<std::string> Args(const std::string& media, const std::string& out) {
     return {"publish",

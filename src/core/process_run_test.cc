@@ -18,6 +18,9 @@ class ProcessRunTest : public ::testing::Test {
   void SetUp() override {
     disk_.AddFile("C:\\lect\\a.rm", "RMF");
     disk_.AddFile("C:\\lect\\a.txt", "00:00:00 00:05:30 P slide01.jpg\r\n");
+    disk_.AddFile("C:\\Style\\p00.htm", "<P>$ # % @</P>\r\n");
+    disk_.AddFile("C:\\Style\\f00.htm", "<F>$ #</F>\r\n");
+    disk_.AddFile("C:\\Style\\n00.htm", "<N>#&%@</N>\r\n");
   }
   RunOutcome Run(const RunFields& fields) { return ProcessRun(fields, &state_, disk_, scripts_); }
 
@@ -55,8 +58,7 @@ TEST_F(ProcessRunTest, RefusesBadInputWithANumberedLineAndWritesNothing) {
     RunOutcome outcome = Run(c.fields);
     EXPECT_EQ(outcome.result, RunResult::kRefused) << c.name;
     EXPECT_EQ(outcome.message_line, std::to_string(++number) + kRefusal) << c.name;
-    EXPECT_TRUE(disk_.created().empty() || disk_.created().back() == "C:\\ro\\Skus.txt")
-        << c.name;
+    EXPECT_TRUE(disk_.created().empty() || disk_.created().back() == "C:\\ro\\Skus.txt") << c.name;
   }
   EXPECT_EQ(state_.params.media_path, "") << "a refused run derives nothing";
 }
@@ -86,6 +88,50 @@ TEST_F(ProcessRunTest, MissingTimingFileRaisesTheIoError) {
     EXPECT_EQ(error.code(), kFileNotFound);
   }
   EXPECT_EQ(state_.message_counter, 1);
+}
+
+// The pages and link files a run created, in order (the scripts and lists left out).
+std::vector<std::string> PagesCreated(const MemoryDisk& disk) {
+  std::vector<std::string> pages;
+  for (const std::string& path : disk.created()) {
+    if (path.ends_with(".htm") || path.ends_with(".ram") || path.ends_with(".rpm")) {
+      pages.push_back(path);
+    }
+  }
+  return pages;
+}
+
+TEST_F(ProcessRunTest, WritesEachSegmentsPagesInOrderThenTheIndex) {
+  disk_.AddFile("C:\\lect\\a.txt",
+                "00:00:00 00:05:30 P slide01.jpg\r\n00:05:30 00:09:00 H notes.htm\r\n");
+  disk_.AddFile("C:\\lect\\notes.htm", "<B>notes</B>\n");
+  ASSERT_EQ(Run(fields_).result, RunResult::kSucceeded);
+  EXPECT_EQ(PagesCreated(disk_),
+            (std::vector<std::string>{"C:\\out\\p01.htm", "C:\\out\\f01.htm", "C:\\out\\r01.ram",
+                                      "C:\\out\\r01.rpm", "C:\\out\\sld01.htm", "C:\\out\\n01.htm",
+                                      "C:\\out\\p02.htm", "C:\\out\\f02.htm", "C:\\out\\r02.ram",
+                                      "C:\\out\\r02.rpm", "C:\\out\\sld02.htm", "C:\\out\\n02.htm",
+                                      "C:\\out\\folie.htm"}));
+  EXPECT_EQ(disk_.Contents("C:\\out\\p02.htm"), "<P>p01.htm sld02.htm n02.htm p02.htm</P>\r\n");
+  EXPECT_EQ(disk_.Contents("C:\\out\\sld02.htm"), "<B>notes</B>\n");
+  EXPECT_EQ(disk_.Contents("C:\\out\\r02.rpm"), "file:a.rm?start=\"00:05:30\"");
+}
+
+TEST_F(ProcessRunTest, MissingHtmlSegmentStopsTheRunAfterItsLinkFiles) {
+  disk_.AddFile("C:\\lect\\a.txt",
+                "00:00:00 00:05:30 P slide01.jpg\r\n00:05:30 00:09:00 H gone.htm\r\n");
+  EXPECT_THROW(Run(fields_), IoError);
+  EXPECT_EQ(PagesCreated(disk_),
+            (std::vector<std::string>{"C:\\out\\p01.htm", "C:\\out\\f01.htm", "C:\\out\\r01.ram",
+                                      "C:\\out\\r01.rpm", "C:\\out\\sld01.htm", "C:\\out\\n01.htm",
+                                      "C:\\out\\p02.htm", "C:\\out\\f02.htm", "C:\\out\\r02.ram",
+                                      "C:\\out\\r02.rpm"}));
+}
+
+TEST_F(ProcessRunTest, EmptyLectureWritesOnlyTheIndex) {
+  disk_.AddFile("C:\\lect\\a.txt", "");
+  ASSERT_EQ(Run(fields_).result, RunResult::kSucceeded);
+  EXPECT_EQ(PagesCreated(disk_), std::vector<std::string>{"C:\\out\\folie.htm"});
 }
 
 }  // namespace
