@@ -1,0 +1,128 @@
+// Implementation details: a line is cut into arguments the way the command interpreter cuts the
+// lines the program writes: blanks separate, double quotes group and disappear. What the
+// interpreter would do beyond that (operators, variables, wildcards) the runner refuses rather
+// than imitates, so that a line it does not fully understand is never executed.
+#include "platform/script_runner/script_line.h"
+
+#include <utility>
+
+namespace orvello::platform {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool IsOperator(char c) { return c == '&' || c == '|' || c == '<' || c == '>' || c == '^'; }
+
+// Cuts `line` into arguments; false with `*problem` set when the line cannot be cut safely.
+bool SplitArguments(std::string_view line, std::vector<std::string>* args, std::string* problem) {
+  size_t i = 0;
+  for (;;) {
+    while (i < line.size() && IsBlank(line[i])) ++i;
+    if (i == line.size()) return true;
+    std::string arg;
+    bool quoted = false;
+    for (; i < line.size() && (quoted || !IsBlank(line[i])); ++i) {
+      char c = line[i];
+      if (c == '"') {
+        quoted = !quoted;
+      } else if (!quoted && IsOperator(c)) {
+        *problem = std::string("'") + c + "' outside quotes";
+        return false;
+      } else {
+        arg.push_back(c);
+      }
+    }
+    if (quoted) {
+      *problem = "a quote is left open";
+      return false;
+    }
+    args->push_back(std::move(arg));
+  }
+}
+
+bool IsPlainName(const std::string& name) {
+  return !name.empty() && name != "." && name != ".." &&
+         name.find_first_of("/\\*?") == std::string::npos;
+}
+
+ScriptLine Unknown(std::string problem) {
+  return {ScriptLine::Kind::kUnknown, {}, std::move(problem)};
+}
+
+unsigned char UpperCase(unsigned char c) {
+  if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 0x20);
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 0x20);
+  switch (c) {
+    case 0x9A:  // š
+    case 0x9C:  // ś
+    case 0x9D:  // ť
+    case 0x9E:  // ž
+    case 0x9F:  // ź
+      return static_cast<unsigned char>(c - 0x10);
+    case 0xB3:  // ł
+      return 0xA3;
+    case 0xB9:  // ą
+      return 0xA5;
+    case 0xBA:  // ş
+      return 0xAA;
+    case 0xBE:  // ľ
+      return 0xBC;
+    case 0xBF:  // ż
+      return 0xAF;
+    default:
+      return c;
+  }
+}
+
+}  // namespace
+
+ScriptLine ParseScriptLine(std::string_view line) {
+  if (line.find('\0') != std::string_view::npos) return Unknown("a NUL byte");
+  std::vector<std::string> args;
+  std::string problem;
+  if (!SplitArguments(line, &args, &problem)) return Unknown(problem);
+  if (args.empty()) return {};
+
+  size_t first = line.find_first_not_of(" \t");
+  if (line[first] == '"') {
+    if (args[0].empty()) return Unknown("an empty program name");
+    return {ScriptLine::Kind::kRun, std::move(args), ""};
+  }
+  if (SameNameIgnoringCase(args[0], "copy")) {
+    if (args.size() != 3 || args[1].empty() || args[2].empty())
+      return Unknown("Copy takes two names");
+    args.erase(args.begin());
+    return {ScriptLine::Kind::kCopy, std::move(args), ""};
+  }
+  if (SameNameIgnoringCase(args[0], "del")) {
+    if (args.size() != 2) return Unknown("Del takes one name");
+    if (!IsPlainName(args[1])) return Unknown("Del takes a plain file name");
+    args.erase(args.begin());
+    return {ScriptLine::Kind::kDelete, std::move(args), ""};
+  }
+  return Unknown("unknown command '" + args[0] + "'");
+}
+
+std::vector<std::string_view> SplitScriptLines(std::string_view script) {
+  std::vector<std::string_view> lines;
+  while (!script.empty()) {
+    size_t end = script.find('\n');
+    std::string_view line = script.substr(0, end);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    lines.push_back(line);
+    script.remove_prefix(end == std::string_view::npos ? script.size() : end + 1);
+  }
+  return lines;
+}
+
+bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (UpperCase(static_cast<unsigned char>(a[i])) != UpperCase(static_cast<unsigned char>(b[i])))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace orvello::platform

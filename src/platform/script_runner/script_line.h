@@ -1,0 +1,42 @@
+#ifndef ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_LINE_H_
+#define ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_LINE_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvello::platform {
+
+/// One line of a run's script, as the script runner understands it. The runner knows exactly the
+/// three forms the program writes; everything else is kUnknown and is never executed.
+struct ScriptLine {
+  enum class Kind {
+    kBlank,    ///< nothing but spaces and tabs
+    kCopy,     ///< `Copy "SRC" "DST"`: args = {SRC, DST}
+    kDelete,   ///< `Del NAME`: args = {NAME}, a plain file name
+    kRun,      ///< `"PROGRAM" ARG...`: args = {PROGRAM, ARG...}
+    kUnknown,  ///< anything else; `problem` says why
+  };
+  Kind kind = Kind::kBlank;
+  std::vector<std::string> args;  ///< Windows-1250 bytes, quotes removed
+  std::string problem;            ///< why a line is kUnknown
+};
+
+/// Parses one line (without its line end). Arguments are separated by spaces or tabs; a double
+/// quote starts or ends a quoted part, which keeps its spaces, and is itself dropped. The command
+/// words Copy and Del match in any case. A line is kUnknown when a quote is left open, when it
+/// holds a NUL byte, when one of the interpreter's operators & | < > ^ stands outside quotes, or
+/// when a command has the wrong number of arguments; Del refuses wildcards and paths.
+ScriptLine ParseScriptLine(std::string_view line);
+
+/// Splits a script into its lines: each ends at an LF, a CR at its end is dropped, and a last line
+/// without a line end counts too.
+std::vector<std::string_view> SplitScriptLines(std::string_view script);
+
+/// True when the Windows-1250 names `a` and `b` are equal ignoring case, as the original
+/// platform's file systems compare them (Skus.txt and skus.txt, ŠTÚDIUM.txt and štúdium.txt).
+bool SameNameIgnoringCase(std::string_view a, std::string_view b);
+
+}  // namespace orvello::platform
+
+#endif  // ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_LINE_H_

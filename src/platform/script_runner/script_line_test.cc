@@ -1,0 +1,105 @@
+#include "platform/script_runner/script_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+namespace orvello::platform {
+namespace {
+
+// "copy|SRC|DST", "del|NAME", "run|PROGRAM|ARG...", "blank" or "unknown: PROBLEM".
+std::string Describe(const ScriptLine& line) {
+  static const char* const kKinds[] = {"blank", "copy", "del", "run", "unknown"};
+  std::string text = kKinds[static_cast<int>(line.kind)];
+  if (line.kind == ScriptLine::Kind::kUnknown) return text + ": " + line.problem;
+  for (const std::string& arg : line.args) text += "|" + arg;
+  return text;
+}
+
+TEST(ParseScriptLine, UnderstandsTheLinesARunWrites) {
+  const std::pair<std::string_view, const char*> cases[] = {
+      {"Copy \"C:\\lect\\slide01.jpg\" \"C:\\out\"", "copy|C:\\lect\\slide01.jpg|C:\\out"},
+      {"Copy \"/l/my slide.jpg\" \"/out/\"", "copy|/l/my slide.jpg|/out/"},
+      {"Copy \"/l/tabu\xBE"
+       "ka.htm\" \"/o\"",
+       "copy|/l/tabu\xBE"
+       "ka.htm|/o"},
+      {"COPY \"a\"\t\"b\"", "copy|a|b"},
+      {"  copy a\"b c\"d e", "copy|ab cd|e"},
+      {"Del skus.txt", "del|skus.txt"},
+      {"dEL \"my file.txt\"", "del|my file.txt"},
+      {"\"/RP/rmevents\" -i \"/l/a b.rm\" -o \"/o/a b.rm\" -e event.txt",
+       "run|/RP/rmevents|-i|/l/a b.rm|-o|/o/a b.rm|-e|event.txt"},
+      {"\"C:\\RP\\rmevents\"", "run|C:\\RP\\rmevents"},
+      {"\"prog\" \"a & b\" \"<x>\" \"\"", "run|prog|a & b|<x>|"},
+      {"", "blank"},
+      {" \t ", "blank"},
+  };
+  for (const auto& [line, expected] : cases) EXPECT_EQ(Describe(ParseScriptLine(line)), expected);
+}
+
+TEST(ParseScriptLine, RefusesEverythingElse) {
+  const std::pair<std::string_view, const char*> cases[] = {
+      {"echo hi", "unknown: unknown command 'echo'"},
+      {"@echo off", "unknown: unknown command '@echo'"},
+      {"Deltree x", "unknown: unknown command 'Deltree'"},
+      {"Copy \"a\"", "unknown: Copy takes two names"},
+      {"Copy \"a\" \"b\" \"c\"", "unknown: Copy takes two names"},
+      {"Copy \"\" \"b\"", "unknown: Copy takes two names"},
+      {"Del a.txt b.txt", "unknown: Del takes one name"},
+      {"Del", "unknown: Del takes one name"},
+      {"Del *.txt", "unknown: Del takes a plain file name"},
+      {"Del ..\\x", "unknown: Del takes a plain file name"},
+      {"Del /etc/passwd", "unknown: Del takes a plain file name"},
+      {"Del ..", "unknown: Del takes a plain file name"},
+      {"Copy \"a\" \"b\" & calc", "unknown: '&' outside quotes"},
+      {"\"prog\" a | b", "unknown: '|' outside quotes"},
+      {"\"prog\" >out", "unknown: '>' outside quotes"},
+      {"\"prog\" <in", "unknown: '<' outside quotes"},
+      {"Del a^b", "unknown: '^' outside quotes"},
+      {"Copy \"a\" \"b", "unknown: a quote is left open"},
+      {"\"\" x", "unknown: an empty program name"},
+      {std::string_view("Copy \"a\0\" \"b\"", 13), "unknown: a NUL byte"},
+  };
+  for (const auto& [line, expected] : cases) EXPECT_EQ(Describe(ParseScriptLine(line)), expected);
+}
+
+TEST(SplitScriptLines, EndsLinesAtLfAndDropsTheirCr) {
+  const std::pair<std::string_view, const char*> cases[] = {
+      {"a\r\nb\r\n", "[a][b]"}, {"a\r\nb", "[a][b]"},   {"a\nb\r", "[a][b]"}, {"", ""},
+      {"\r\n\r\n", "[][]"},     {"a\rb\r\n", "[a\rb]"}, {"\n\nc", "[][][c]"},
+  };
+  for (const auto& [script, expected] : cases) {
+    std::string joined;
+    for (std::string_view line : SplitScriptLines(script)) joined += "[" + std::string(line) + "]";
+    EXPECT_EQ(joined, expected);
+  }
+}
+
+TEST(SameNameIgnoringCase, FoldsWindows1250Letters) {
+  struct Case {
+    std::string_view a, b;
+    bool same;
+  } cases[] = {
+      {"Skus.txt", "skus.txt", true},
+      {"KOPIRUJ.BAT", "kopiruj.bat", true},
+      {"\x8At\xFA"
+       "dium",
+       "\x9A"
+       "T\xDA"
+       "DIUM",
+       true},  // "Štúdium", "šTÚDIUM"
+      {"\xBC\xA5\xA3\xAA\xAF\x8C\x8D\x8E\x8F\xC8", "\xBE\xB9\xB3\xBA\xBF\x9C\x9D\x9E\x9F\xE8",
+       true},                   // "ĽĄŁŞŻŚŤŽŹČ", "ľąłşżśťžźč"
+      {"\xD7", "\xF7", false},  // "×", "÷"
+      {"\xDF", "\xFF", false},  // "ß", "˙"
+      {"a.txt", "b.txt", false},
+      {"a.txt", "a.txt ", false},
+      {"[", "{", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SameNameIgnoringCase(c.a, c.b), c.same) << c.a;
+}
+
+}  // namespace
+}  // namespace orvello::platform

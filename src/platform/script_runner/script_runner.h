@@ -1,0 +1,24 @@
+#ifndef ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_RUNNER_H_
+#define ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_RUNNER_H_
+
+#include <iosfwd>
+#include <string_view>
+
+namespace orvello::platform {
+
+/// Runs the lines of `script` (the whole script's bytes, Windows-1250) one after another in the
+/// current working directory, as the command interpreter of the original platform runs the
+/// program's scripts:
+/// - `Copy "SRC" "DST"` copies the file SRC to DST, or into DST under its own name when DST is a
+///   folder, replacing what is there;
+/// - `Del NAME` deletes the file NAME in the working directory, matching its name in any case;
+/// - `"PROGRAM" ARG...` runs PROGRAM with the arguments, directly (never through a shell), and
+///   waits for it.
+/// Any other line is reported and skipped. A failed line is reported and the script goes on.
+/// Names and arguments are converted to the system's file names. Every report goes to `log` as
+/// one UTF-8 line "<name>:<line number>: <text>". Returns true when no line failed.
+bool RunScript(std::string_view name, std::string_view script, std::ostream& log);
+
+}  // namespace orvello::platform
+
+#endif  // ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_RUNNER_H_

@@ -1,0 +1,193 @@
+#include "platform/script_runner/script_runner.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include "test_util.h"
+
+extern char** environ;
+
+namespace orvello::platform {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadFileBytes;
+using testing::ScopedTempDir;
+using testing::WriteFileBytes;
+
+// Runs scripts inside a fresh temporary folder, which is the working directory meanwhile.
+class ScriptRunnerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previous_ = fs::current_path();
+    fs::current_path(dir_.path());
+    fs::create_directories("lect");
+    fs::create_directories("out");
+    WriteFileBytes("lect/a.gif", "GIF");
+  }
+  void TearDown() override { fs::current_path(previous_); }
+
+  bool Run(std::string_view script) { return RunScript("t.bat", script, log_); }
+  std::string Log() const { return log_.str(); }
+
+  ScopedTempDir dir_;
+  fs::path previous_;
+  std::ostringstream log_;
+};
+
+TEST_F(ScriptRunnerTest, CopiesIntoAFolderOrToAFileReplacingWhatIsThere) {
+  WriteFileBytes("lect/my slide.jpg", "JPG");
+  WriteFileBytes("lect/tabu\xC4\xBEka.htm", "HTM");  // "tabuľka.htm" in UTF-8
+  WriteFileBytes("out/old.gif", "OLD");
+  EXPECT_TRUE(
+      Run("Copy \"lect/my slide.jpg\" \"out\"\r\n"
+          "Copy \"lect/tabu\xBE"
+          "ka.htm\" \"out/renamed.htm\"\r\n"
+          "Copy \"lect/a.gif\" \"out/\"\r\n"
+          "Copy \"lect/a.gif\" \"out/old.gif\"\r\n"));
+  EXPECT_EQ(Log(),
+            "t.bat:1: copied 'lect/my slide.jpg' to 'out/my slide.jpg'\n"
+            "t.bat:2: copied 'lect/tabu\xC4\xBEka.htm' to 'out/renamed.htm'\n"
+            "t.bat:3: copied 'lect/a.gif' to 'out/a.gif'\n"
+            "t.bat:4: copied 'lect/a.gif' to 'out/old.gif'\n");
+  EXPECT_EQ(ReadFileBytes("out/my slide.jpg"), "JPG");
+  EXPECT_EQ(ReadFileBytes("out/renamed.htm"), "HTM");
+  EXPECT_EQ(ReadFileBytes("out/a.gif"), "GIF");
+  EXPECT_EQ(ReadFileBytes("out/old.gif"), "GIF");
+}
+
+TEST_F(ScriptRunnerTest, AFailedCopyIsReportedAndTheScriptGoesOn) {
+  EXPECT_FALSE(
+      Run("Copy \"lect/none.jpg\" \"out\"\r\n"
+          "Copy \"lect\" \"out\"\r\n"
+          "Copy \"lect/a.gif\" \"lect\"\r\n"
+          "Copy \"lect/a.gif\" \"out\"\r\n"));
+  EXPECT_EQ(Log(),
+            "t.bat:1: cannot copy 'lect/none.jpg': No such file or directory\n"
+            "t.bat:2: cannot copy 'lect': not a file\n"
+            "t.bat:3: cannot copy 'lect/a.gif' onto itself\n"
+            "t.bat:4: copied 'lect/a.gif' to 'out/a.gif'\n");
+  EXPECT_EQ(ReadFileBytes("lect/a.gif"), "GIF");
+  EXPECT_EQ(ReadFileBytes("out/a.gif"), "GIF");
+}
+
+TEST_F(ScriptRunnerTest, DelMatchesTheNameInAnyCase) {
+  WriteFileBytes("Skus.txt", "");
+  WriteFileBytes(
+      "\xC5\xA0t\xC3\xBA"
+      "dium.txt",
+      "");  // "Štúdium.txt"
+  WriteFileBytes("a.txt", "");
+  WriteFileBytes("A.TXT", "");
+  WriteFileBytes("b.txt", "");
+  WriteFileBytes("B.txt", "");
+  EXPECT_FALSE(
+      Run("Del skus.txt\r\n"
+          "Del \x9At\xFA"
+          "DIUM.TXT\r\n"
+          "Del a.txt\r\n"
+          "Del B.TXT\r\n"
+          "Del none.txt\r\n"
+          "Del LECT\r\n"));
+  EXPECT_EQ(Log(),
+            "t.bat:1: deleted 'Skus.txt'\n"
+            "t.bat:2: deleted '\xC5\xA0t\xC3\xBA"
+            "dium.txt'\n"
+            "t.bat:3: deleted 'a.txt'\n"
+            "t.bat:4: cannot delete 'B.TXT': several files match it in case\n"
+            "t.bat:5: cannot delete 'none.txt': no such file\n"
+            "t.bat:6: cannot delete 'lect': a folder\n");
+  EXPECT_FALSE(fs::exists("Skus.txt"));
+  EXPECT_FALSE(fs::exists("a.txt"));
+  EXPECT_TRUE(fs::exists("A.TXT"));
+  EXPECT_TRUE(fs::exists("b.txt") && fs::exists("B.txt") && fs::exists("lect/a.gif"));
+}
+
+TEST_F(ScriptRunnerTest, RunsAProgramWithItsArgumentsAndReportsItsExitStatus) {
+  WriteFileBytes("tool", "#!/bin/sh\nprintf '[%s]' \"$@\" >>args.txt\nexit \"$1\"\n");
+  fs::permissions("tool", fs::perms::owner_all);
+  EXPECT_FALSE(
+      Run("\"./tool\" 0 -i \"a b.rm\" -e event.txt \"tabu\xBE"
+          "ka\"\r\n"
+          "\"./tool\" 3\r\n"
+          "\"./none\" 0\r\n"
+          "\"lect/a.gif\"\r\n"));
+  EXPECT_EQ(Log(),
+            "t.bat:1: './tool' exited with status 0\n"
+            "t.bat:2: './tool' exited with status 3\n"
+            "t.bat:3: cannot run './none': No such file or directory\n"
+            "t.bat:4: cannot run 'lect/a.gif': Permission denied\n");
+  EXPECT_EQ(ReadFileBytes("args.txt"), "[0][-i][a b.rm][-e][event.txt][tabu\xC4\xBEka][3]");
+}
+
+TEST_F(ScriptRunnerTest, SkipsLinesItDoesNotUnderstandWithoutRunningThem) {
+  EXPECT_FALSE(
+      Run("\r\n"
+          "touch made\r\n"
+          "Copy \"lect/a.gif\" \"out\" & touch made\r\n"
+          "Copy \"lect/a.gif\" \"out/\xE8"
+          "\"\r\n"));
+  EXPECT_EQ(Log(),
+            "t.bat:2: skipped (unknown command 'touch'): touch made\n"
+            "t.bat:3: skipped ('&' outside quotes): Copy \"lect/a.gif\" \"out\" & touch made\n"
+            "t.bat:4: copied 'lect/a.gif' to 'out/\xC4\x8D'\n");
+  EXPECT_FALSE(fs::exists("made"));
+  EXPECT_TRUE(RunScript("ok.bat", "\r\n  \r\nCopy \"lect/a.gif\" \"out\"", log_));
+}
+
+// Runs the built runner in the current folder; returns its exit status, its standard error in
+// `*err`.
+int RunRunner(const std::string& script, std::string* err) {
+  std::string runner = ORVELLO_BINARY_DIR "/bin/orvello-script";
+  std::vector<char*> argv = {runner.data(), const_cast<char*>(script.c_str()), nullptr};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "runner.err",
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  pid_t pid;
+  int error = posix_spawn(&pid, runner.c_str(), &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (error != 0) {
+    ADD_FAILURE() << "cannot start " << runner << ": " << error;
+    return -1;
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  *err = ReadFileBytes("runner.err");
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(ScriptRunnerTest, AScriptMayDeleteItselfAndRunsOnToItsEnd) {
+  WriteFileBytes(
+      "kopiruj.bat",
+      "Copy \"lect/a.gif\" \"out\"\r\nDel kopiruj.bat\r\nCopy \"lect/a.gif\" \"b.gif\"\r\n");
+  std::string err;
+  EXPECT_EQ(RunRunner("kopiruj.bat", &err), 0) << err;
+  EXPECT_EQ(err,
+            "kopiruj.bat:1: copied 'lect/a.gif' to 'out/a.gif'\n"
+            "kopiruj.bat:2: deleted 'kopiruj.bat'\n"
+            "kopiruj.bat:3: copied 'lect/a.gif' to 'b.gif'\n");
+  EXPECT_FALSE(fs::exists("kopiruj.bat"));
+  EXPECT_TRUE(fs::exists("b.gif"));
+}
+
+TEST_F(ScriptRunnerTest, TheRunnerFailsOnAFailedLineOrAMissingScript) {
+  WriteFileBytes("proces.bat", "\"./none\" -e event.txt\r\n");
+  std::string err;
+  EXPECT_EQ(RunRunner("proces.bat", &err), 1);
+  EXPECT_EQ(err, "proces.bat:1: cannot run './none': No such file or directory\n");
+  EXPECT_EQ(RunRunner("missing.bat", &err), 2);
+  EXPECT_EQ(err, "missing.bat: cannot open: No such file or directory\n");
+}
+
+}  // namespace
+}  // namespace orvello::platform
