@@ -24,6 +24,8 @@ class ScriptLauncher : public core::ScriptStarter {
   /// run detached: the program never waits and leaves no zombie processes.
   explicit ScriptLauncher(bool wait = false);
   ~ScriptLauncher() override;
+  ScriptLauncher(const ScriptLauncher&) = delete;
+  ScriptLauncher& operator=(const ScriptLauncher&) = delete;
 
   void Start(const std::string& dir, const std::string& name) override;
   /// Waits for every script started since the last call; empty unless constructed with `wait`.
@@ -32,7 +34,7 @@ class ScriptLauncher : public core::ScriptStarter {
  private:
   struct Started;
   bool wait_;
-  std::vector<Started*> started_;
+  std::vector<Started> started_;  ///< only when waiting
 };
 
 }  // namespace orvello::platform
