@@ -1,0 +1,202 @@
+#include "ui/toolkit/qt/qt_application.h"
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/io_error.h"
+#include "ui/toolkit/qt/qt_controls.h"
+#include "ui/ui_test_util.h"
+
+namespace orvello::ui::qt {
+namespace {
+
+using ui::testing::Click;
+using ui::testing::MakeTestApplication;
+using ui::testing::TypeInto;
+
+class QtApplicationTest : public ::testing::Test {
+ protected:
+  std::vector<std::string> errors_;
+  std::unique_ptr<Application> app_ = MakeTestApplication(&errors_);
+  std::unique_ptr<Window> main_ = app_->CreateWindow();
+};
+
+TEST_F(QtApplicationTest, AClickedHandlersErrorIsShownAndTheNextClickStillRuns) {
+  struct Case {
+    std::function<void()> fail;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {[] { throw core::IoError(core::kFileNotFound); }, "File not found."},
+      {[] { throw core::IoError(32); }, "I/O error 32."},
+      {[] { throw std::runtime_error("zlyhal (1)"); }, "zlyhal (1)"},  // ')' is below '.'
+      {[] { throw std::runtime_error("Zl\xFD stav"); }, "Zl\xFD stav."},
+      {[] { throw std::runtime_error("done."); }, "done."},
+  };
+  Button* button = main_->AddButton({10, 10, 80, 20}, "Go");
+  main_->Show();
+  for (const Case& c : cases) {
+    errors_.clear();
+    int after = 0;
+    button->OnClick([&] {
+      c.fail();
+      ++after;
+    });
+    Click(button);
+    EXPECT_EQ(std::vector<std::string>{c.shown}, errors_);
+    EXPECT_EQ(0, after);
+  }
+  int clicks = 0;
+  button->OnClick([&] { ++clicks; });
+  Click(button);
+  EXPECT_EQ(1, clicks);
+}
+
+TEST_F(QtApplicationTest, ACreationErrorSkipsTheRestOfTheHandlerOnly) {
+  Edit* edit = main_->AddEdit({0, 0, 100, 21}, "initial");
+  app_->RunGuarded([&] {
+    edit->SetText("first");
+    throw core::IoError(core::kFileNotFound);
+  });
+  EXPECT_EQ("first", edit->text());
+  EXPECT_EQ(std::vector<std::string>{"File not found."}, errors_);
+}
+
+TEST_F(QtApplicationTest, ClosingAnotherWindowHidesItAndKeepsItsControls) {
+  auto other = app_->CreateWindow();
+  Edit* edit = other->AddEdit({0, 0, 100, 21}, "kept");
+  other->Show();
+  ASSERT_TRUE(other->visible());
+  other->Close();
+  EXPECT_FALSE(other->visible());
+  other->Show();
+  EXPECT_TRUE(other->visible());
+  EXPECT_EQ("kept", edit->text());
+}
+
+TEST_F(QtApplicationTest, ClosingTheMainWindowEndsTheLoop) {
+  auto other = app_->CreateWindow();
+  other->Show();  // a visible second window does not keep the program alive
+  bool shown_during_loop = false;
+  QTimer::singleShot(0, [&] {
+    shown_during_loop = main_->visible();
+    main_->Close();
+  });
+  EXPECT_EQ(0, app_->Run());
+  EXPECT_TRUE(shown_during_loop);
+  EXPECT_FALSE(main_->visible());
+}
+
+TEST_F(QtApplicationTest, ControlsSitWhereTheyWereAsked) {
+  main_->SetSize(573, 286);
+  Button* button = main_->AddButton({440, 144, 100, 33}, "S P R A C U J");
+  Edit* edit = main_->AddEdit({104, 16, 220, 21}, "");
+  Memo* memo = main_->AddMemo({24, 176, 225, 49});
+  main_->Show();
+  EXPECT_EQ(QSize(573, 286), WidgetOf(main_.get())->size());
+  EXPECT_EQ(QRect(440, 144, 100, 33), WidgetOf(button)->geometry());
+  EXPECT_EQ(QRect(104, 16, 220, 21), WidgetOf(edit)->geometry());
+  EXPECT_EQ(QRect(24, 176, 225, 49), WidgetOf(memo)->geometry());
+  EXPECT_EQ(nullptr, WidgetOf(static_cast<Control*>(nullptr)));
+}
+
+TEST_F(QtApplicationTest, TypedTextArrivesInWindows1250AndForeignCharactersAreRefused) {
+  Edit* edit = main_->AddEdit({0, 0, 200, 21}, "old");
+  main_->Show();
+  // "C:\lekcia\č" then a CJK character and an emoji, then "x": only the code page's characters
+  // arrive.
+  TypeInto(edit, "C:\\lekcia\\\xC4\x8D\xE6\x97\xA5\xF0\x9F\x98\x80x");
+  EXPECT_EQ("C:\\lekcia\\\xE8x", edit->text());
+  auto* line_edit = static_cast<QLineEdit*>(WidgetOf(edit));
+  line_edit->selectAll();
+  line_edit->insert(QString::fromUtf8("\xE6\x97\xA5"));  // a paste is refused as a whole
+  EXPECT_EQ("C:\\lekcia\\\xE8x", edit->text());
+}
+
+TEST_F(QtApplicationTest, EditAndMemoKeepEveryByte) {
+  const std::string bytes = "\x81\x83\x88\x90\x98 \x8A\xE8";
+  Edit* edit = main_->AddEdit({0, 0, 200, 21}, bytes);
+  EXPECT_EQ(bytes, edit->text());
+  Memo* memo = main_->AddMemo({0, 30, 200, 60});
+  memo->Append("one");
+  memo->Clear();
+  memo->Append(bytes);
+  memo->Append("");
+  EXPECT_EQ((std::vector<std::string>{bytes, ""}), memo->lines());
+}
+
+TEST_F(QtApplicationTest, GridKeepsCellsBeyondItsRowsAndShowsThemWhenItGrows) {
+  StringGrid* grid = main_->AddStringGrid({0, 0, 377, 185}, 5, 100, 70, 15);
+  auto* table = static_cast<QTableWidget*>(WidgetOf(grid));
+  grid->SetCell(1, 1, "00:00:00");
+  grid->SetCell(4, 120, "hidden.jpg");
+  EXPECT_EQ("hidden.jpg", grid->cell(4, 120));
+  EXPECT_EQ("", grid->cell(3, 120));
+  EXPECT_EQ(100, table->rowCount());
+  EXPECT_EQ(QStringLiteral("00:00:00"), table->item(1, 1)->text());
+  grid->SetRowCount(121);
+  EXPECT_EQ(QStringLiteral("hidden.jpg"), table->item(120, 4)->text());
+  grid->SetRowCount(50);
+  EXPECT_EQ("hidden.jpg", grid->cell(4, 120));
+  EXPECT_EQ(QAbstractItemView::NoEditTriggers, table->editTriggers());
+  EXPECT_FALSE(table->item(0, 2)->flags() & Qt::ItemIsSelectable);
+  EXPECT_FALSE(table->item(7, 0)->flags() & Qt::ItemIsSelectable);
+  EXPECT_TRUE(table->item(7, 2)->flags() & Qt::ItemIsSelectable);
+}
+
+TEST_F(QtApplicationTest, FileDialogAnswersComeBackInWindows1250) {
+  std::string path = "unchanged";
+  SetNextFileName(*app_,
+                  "/lekcie/\xC4\x8D"
+                  "as.rm");  // "/lekcie/čas.rm"
+  ASSERT_TRUE(app_->RunFileOpenDialog("Rm files (*.rm)|*.rm", &path));
+  EXPECT_EQ(
+      "/lekcie/\xE8"
+      "as.rm",
+      path);
+
+  SetNextFileName(*app_, std::nullopt);
+  EXPECT_FALSE(app_->RunFileOpenDialog("Rm files (*.rm)|*.rm", &path));
+  EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(QtApplicationTest, FileDialogRefusesANameTheCodePageCannotHold) {
+  std::string path = "unchanged";
+  SetNextFileName(*app_, "/lekcie/\xE6\x97\xA5.rm");
+  EXPECT_FALSE(app_->RunFileOpenDialog("Rm files (*.rm)|*.rm", &path));
+  // "Cesta obsahuje znaky mimo kódovej stránky Windows-1250: /lekcie/?.rm."
+  EXPECT_EQ(std::vector<std::string>{"Cesta obsahuje znaky mimo k\xF3"
+                                     "dovej str\xE1nky Windows-1250: /lekcie/?.rm."},
+            errors_);
+}
+
+TEST_F(QtApplicationTest, ButtonAndLabelCaptionsAndVisibility) {
+  Button* button = main_->AddButton({0, 0, 80, 20}, "1");
+  Label* label = main_->AddLabel({0, 30, 80, 13},
+                                 "Ulo\x9Ei\x9D s\xFA"
+                                 "bor?");
+  EXPECT_EQ(
+      "Ulo\x9Ei\x9D s\xFA"
+      "bor?",
+      label->caption());
+  button->SetCaption("2");
+  EXPECT_EQ("2", button->caption());
+  EXPECT_TRUE(label->visible());  // a control's own flag, even in a hidden window
+  label->SetVisible(false);
+  main_->Show();
+  EXPECT_FALSE(label->visible());
+  EXPECT_FALSE(WidgetOf(label)->isVisible());
+  EXPECT_TRUE(WidgetOf(button)->isVisible());
+}
+
+}  // namespace
+}  // namespace orvello::ui::qt

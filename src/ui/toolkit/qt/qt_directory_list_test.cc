@@ -1,0 +1,130 @@
+#include "ui/toolkit/qt/qt_directory_list.h"
+
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QTest>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "test_util.h"
+#include "ui/toolkit/qt/qt_application.h"
+#include "ui/ui_test_util.h"
+
+namespace fs = std::filesystem;
+
+namespace orvello::ui::qt {
+namespace {
+
+class QtDirectoryListTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directories(fs::path(temp_.path()) / "kurz" / "lekcia");
+    fs::create_directories(fs::path(temp_.path()) / "kurz" / "\xC3\xBAvod");   // "úvod"
+    fs::create_directories(fs::path(temp_.path()) / "kurz" / "\xE6\x97\xA5");  // CJK
+    fs::current_path(temp_.path());
+    main_ = app_->CreateWindow();
+    list_ = main_->AddDirectoryList({0, 0, 267, 265});
+    list_->OnChange([this] { changes_.push_back(list_->directory()); });
+    main_->Show();
+  }
+  void TearDown() override { fs::current_path(saved_); }
+
+  QListWidget* widget() { return static_cast<QListWidget*>(WidgetOf(list_)); }
+  std::vector<std::string> Lines() {
+    std::vector<std::string> lines;
+    for (int i = 0; i < widget()->count(); ++i) {
+      lines.push_back(widget()->item(i)->text().toStdString());
+    }
+    return lines;
+  }
+  // Double-clicks the line reading `text`, as the user would.
+  void Open(const char* utf8) {
+    auto items = widget()->findItems(QString::fromUtf8(utf8), Qt::MatchExactly);
+    ASSERT_EQ(1, items.size()) << utf8;
+    QRect rect = widget()->visualItemRect(items[0]);
+    QTest::mouseClick(widget()->viewport(), Qt::LeftButton, {}, rect.center());
+    QTest::mouseDClick(widget()->viewport(), Qt::LeftButton, {}, rect.center());
+  }
+  std::string Cwd() { return fs::current_path().string(); }
+
+  fs::path saved_ = fs::current_path();
+  orvello::testing::ScopedTempDir temp_;
+  std::vector<std::string> errors_;
+  std::unique_ptr<Application> app_ = ui::testing::MakeTestApplication(&errors_);
+  std::unique_ptr<Window> main_;
+  DirectoryList* list_ = nullptr;
+  std::vector<std::string> changes_;
+};
+
+TEST_F(QtDirectoryListTest, StartsAtTheWorkingDirectory) {
+  EXPECT_EQ(temp_.path(), list_->directory());
+  EXPECT_EQ((std::vector<std::string>{temp_.path(), "..", "kurz"}), Lines());
+}
+
+TEST_F(QtDirectoryListTest, BrowsingChangesTheWorkingDirectoryAndRaisesOneChangeEach) {
+  Open("kurz");
+  Open("lekcia");
+  Open("..");
+  std::string kurz = temp_.path() + "/kurz";
+  EXPECT_EQ((std::vector<std::string>{kurz, kurz + "/lekcia", kurz}), changes_);
+  EXPECT_EQ(kurz, Cwd());
+  // The folders in name order; "úvod" in Windows-1250 on the list's side.
+  EXPECT_EQ((std::vector<std::string>{kurz, "..", "lekcia", "\xC3\xBAvod", "\xE6\x97\xA5"}),
+            Lines());
+}
+
+TEST_F(QtDirectoryListTest, AFolderTheCodePageCannotNameIsGreyedAndCannotBeEntered) {
+  Open("kurz");
+  changes_.clear();
+  Open("\xE6\x97\xA5");
+  EXPECT_TRUE(changes_.empty());
+  EXPECT_EQ(temp_.path() + "/kurz", Cwd());
+  auto items = widget()->findItems(QString::fromUtf8("\xE6\x97\xA5"), Qt::MatchExactly);
+  EXPECT_FALSE(items[0]->flags() & Qt::ItemIsEnabled);
+  Open("\xC3\xBAvod");
+  EXPECT_EQ(std::vector<std::string>{temp_.path() + "/kurz/\xFAvod"}, changes_);
+}
+
+TEST_F(QtDirectoryListTest, SetDirectoryRefusesWhatIsNoFolder) {
+  orvello::testing::WriteFileBytes(temp_.path() + "/file.txt", "x");
+  EXPECT_FALSE(list_->SetDirectory(temp_.path() + "/missing"));
+  EXPECT_FALSE(list_->SetDirectory(temp_.path() + "/file.txt"));
+  EXPECT_TRUE(changes_.empty());
+  EXPECT_EQ(temp_.path(), list_->directory());
+  EXPECT_TRUE(list_->SetDirectory("kurz"));  // relative to the working directory
+  EXPECT_EQ(std::vector<std::string>{temp_.path() + "/kurz"}, changes_);
+  EXPECT_TRUE(list_->SetDirectory(temp_.path() + "/kurz"));  // no change, no event
+  EXPECT_EQ(1u, changes_.size());
+}
+
+TEST_F(QtDirectoryListTest, SettingADriveShowsItsLastDirectory) {
+  ASSERT_TRUE(list_->SetDirectory(temp_.path() + "/kurz"));
+  std::string first_drive = DriveOf(QDir::currentPath(), DriveRoots()).toStdString();
+  list_->SetDrive("/");
+  if (first_drive == "/") {
+    // One file system: setting the drive it is on keeps the directory.
+    EXPECT_EQ(temp_.path() + "/kurz", list_->directory());
+  } else {
+    EXPECT_EQ("/", list_->directory());
+    EXPECT_EQ("/", Cwd());
+    list_->SetDrive(first_drive);
+    EXPECT_EQ(temp_.path() + "/kurz", list_->directory());
+  }
+}
+
+TEST(DriveRoots, RootComesFirstAndTheLongestRootHoldsAPath) {
+  QStringList roots = DriveRoots();
+  ASSERT_FALSE(roots.isEmpty());
+  EXPECT_EQ(QStringLiteral("/"), roots.first());
+  QStringList some{QStringLiteral("/"), QStringLiteral("/media/usb"), QStringLiteral("/media")};
+  EXPECT_EQ(QStringLiteral("/media/usb"), DriveOf(QStringLiteral("/media/usb/a"), some));
+  EXPECT_EQ(QStringLiteral("/media"), DriveOf(QStringLiteral("/media/usb2"), some));
+  EXPECT_EQ(QStringLiteral("/"), DriveOf(QStringLiteral("/home"), some));
+}
+
+}  // namespace
+}  // namespace orvello::ui::qt
