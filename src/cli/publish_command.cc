@@ -11,6 +11,7 @@
 #include "core/io_error.h"
 #include "core/process_run.h"
 #include "platform/real_disk.h"
+#include "platform/script_launcher.h"
 
 namespace orvello::cli {
 
@@ -68,6 +69,20 @@ bool ToRunFields(const PublishOptions& options, core::RunFields* fields, std::st
          ToField("--web", options.web, &fields->web, err);
 }
 
+// Prints how each waited-for script ended; false when one failed.
+bool ReportScripts(const std::vector<platform::ScriptLauncher::Outcome>& outcomes,
+                   std::ostream& err) {
+  bool succeeded = true;
+  for (const auto& outcome : outcomes) {
+    err << "orvello-cli: " << outcome.name << ": "
+        << (outcome.problem.empty() ? "exit status " + std::to_string(outcome.exit_status)
+                                    : outcome.problem)
+        << "\n";
+    if (outcome.exit_status != 0 || !outcome.problem.empty()) succeeded = false;
+  }
+  return succeeded;
+}
+
 }  // namespace
 
 bool ParsePublishOptions(const std::vector<std::string>& args, PublishOptions* options,
@@ -121,15 +136,20 @@ int PublishCommand(const std::vector<std::string>& args, std::ostream& out, std:
 
   auto disk = platform::MakeRealDisk();
   core::NoScriptStarter no_scripts;
+  platform::ScriptLauncher launcher(/*wait=*/options.scripts == ScriptMode::kWait);
+  core::ScriptStarter& starter = options.scripts == ScriptMode::kNone
+                                     ? static_cast<core::ScriptStarter&>(no_scripts)
+                                     : launcher;
   core::RunState state;
   try {
-    core::RunOutcome outcome = core::ProcessRun(fields, &state, *disk, no_scripts);
+    core::RunOutcome outcome = core::ProcessRun(fields, &state, *disk, starter);
     out << core::Cp1250ToUtf8(outcome.message_line) << "\n";
-    return outcome.result == core::RunResult::kSucceeded ? kExitSuccess : kExitRefused;
+    if (outcome.result != core::RunResult::kSucceeded) return kExitRefused;
   } catch (const core::IoError& error) {
     err << "orvello-cli: " << core::Cp1250ToUtf8(error.DisplayText()) << "\n";
     return kExitIoError;
   }
+  return ReportScripts(launcher.WaitAll(), err) ? kExitSuccess : kExitScriptFailed;
 }
 
 }  // namespace orvello::cli
