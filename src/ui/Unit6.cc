@@ -27,6 +27,7 @@ constexpr int kCellPitch = kCellWidth + 1;
 
 constexpr int kFieldTop = 12;
 constexpr int kFieldHeight = 21;
+constexpr int kNumberWidth = 25;  // Button8, just left of the first field
 constexpr int kButtonWidth = 72;
 constexpr int kButtonHeight = 25;
 constexpr int kButtonGap = 7;
@@ -42,6 +43,21 @@ constexpr const char* kHeaders[kColumns] = {"\xC8\xEDslo", "\x8Atart", "Koniec",
                                             "S\xFA"
                                             "bor"};
 constexpr char kStartTime[] = "00:00:00";
+
+// The buttons: "Načítať", "Uložiť", "Ďalší", "Predošlý", "Zavrieť"; the question "Uložiť súbor?"
+// with "Áno" and "Zrušiť".
+constexpr char kLoadCaption[] = "Na\xE8\xEDta\x9D";
+constexpr char kStoreCaption[] = "Ulo\x9Ei\x9D";
+constexpr char kNextCaption[] =
+    "\xCF"
+    "al\x9A\xED";
+constexpr char kPreviousCaption[] = "Predo\x9Al\xFD";
+constexpr char kCloseCaption[] = "Zavrie\x9D";
+constexpr char kQuestionCaption[] =
+    "Ulo\x9Ei\x9D s\xFA"
+    "bor?";
+constexpr char kYesCaption[] = "\xC1no";
+constexpr char kCancelCaption[] = "Zru\x9Ai\x9D";
 
 int ColumnLeft(int column) { return kGridBounds.left + kGridFrame + column * kCellPitch; }
 
@@ -70,33 +86,27 @@ TForm6::TForm6(Application& app, core::DiskInterface& disk,
 TForm6::~TForm6() = default;
 
 void TForm6::BuildControls() {
-  Edit* fields[4];
-  for (int column = 1; column <= 4; ++column) {
-    fields[column - 1] =
-        window_->AddEdit({ColumnLeft(column), kFieldTop, kCellWidth, kFieldHeight}, "");
-  }
-  Edit1 = fields[0];
-  Edit2 = fields[1];
-  Edit3 = fields[2];
-  Edit4 = fields[3];
-  Button8 = window_->AddButton({ColumnLeft(1) - 4 - 25, kFieldTop, 25, kFieldHeight}, "1");
+  auto field = [this](int column) {
+    return window_->AddEdit({ColumnLeft(column), kFieldTop, kCellWidth, kFieldHeight}, "");
+  };
+  Edit1 = field(1);
+  Edit2 = field(2);
+  Edit3 = field(3);
+  Edit4 = field(4);
+  Button8 = window_->AddButton(
+      {ColumnLeft(1) - 4 - kNumberWidth, kFieldTop, kNumberWidth, kFieldHeight}, "1");
   StringGrid1 = window_->AddStringGrid(kGridBounds, kColumns, kFirstRows, kCellWidth, kCellHeight);
 
-  Button5 = window_->AddButton(SideButton(0), "Na\xE8\xEDta\x9D");  // "Načítať"
-  Button9 = window_->AddButton(SideButton(1), "Ulo\x9Ei\x9D");      // "Uložiť"
-  Button2 = window_->AddButton(SideButton(2),
-                               "\xCF"
-                               "al\x9A\xED");                     // "Ďalší"
-  Button1 = window_->AddButton(SideButton(3), "Predo\x9Al\xFD");  // "Predošlý"
-  Button4 = window_->AddButton(SideButton(4), "Zavrie\x9D");      // "Zavrieť"
+  Button5 = window_->AddButton(SideButton(0), kLoadCaption);
+  Button9 = window_->AddButton(SideButton(1), kStoreCaption);
+  Button2 = window_->AddButton(SideButton(2), kNextCaption);
+  Button1 = window_->AddButton(SideButton(3), kPreviousCaption);
+  Button4 = window_->AddButton(SideButton(4), kCloseCaption);
 
-  // "Uložiť súbor?"
-  Label1 = window_->AddLabel({kGridBounds.left, kQuestionTop + 4, 95, 17},
-                             "Ulo\x9Ei\x9D s\xFA"
-                             "bor?");
-  Button3 = window_->AddButton(QuestionButton(0), "\xC1no");        // "Áno"
-  Button7 = window_->AddButton(QuestionButton(1), "Nie");           // "Nie"
-  Button6 = window_->AddButton(QuestionButton(2), "Zru\x9Ai\x9D");  // "Zrušiť"
+  Label1 = window_->AddLabel({kGridBounds.left, kQuestionTop + 4, 95, 17}, kQuestionCaption);
+  Button3 = window_->AddButton(QuestionButton(0), kYesCaption);
+  Button7 = window_->AddButton(QuestionButton(1), "Nie");
+  Button6 = window_->AddButton(QuestionButton(2), kCancelCaption);
   ShowQuestion(false);
 
   Button5->OnClick([this] { Button5Click(); });
@@ -114,8 +124,9 @@ void TForm6::FormCreate() {
   for (int row = 1; row <= kLastFirstRow; ++row) {
     StringGrid1->SetCell(0, row, std::to_string(row));
   }
-  for (int column = 0; column < kColumns; ++column)
+  for (int column = 0; column < kColumns; ++column) {
     StringGrid1->SetCell(column, 0, kHeaders[column]);
+  }
   Reset("", kStartTime);
 }
 
