@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the tests need, builds everything and runs every test:
 # the GoogleTest suites (gcc), the same suites under AddressSanitizer and
-# UndefinedBehaviorSanitizer (clang), and each libFuzzer target for a short, bounded time.
+# UndefinedBehaviorSanitizer (clang), each libFuzzer target for a short, bounded time, and the
+# published example site in headless chromium.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -31,4 +32,7 @@ for fuzzer in build/fuzz/fuzz/*_fuzzer; do
   echo "$(basename "$fuzzer"): $(grep -o 'Done [0-9]* runs' "$corpus.log")"
   rm -rf "$corpus" "$corpus.log"
 done
+
+echo "== Publish the example and check the site in headless chromium"
+(cd tests/browser && npm ci --no-audit --no-fund --loglevel=error && node --test)
 echo "All tests passed."
