@@ -10,6 +10,7 @@
 
 #include "platform/script_launcher.h"
 
+#include <signal.h>
 #include <spawn.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -17,6 +18,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "platform/real_disk.h"
 
@@ -49,6 +51,28 @@ std::string RunnerPath(std::string* problem) {
   return (self.parent_path() / kRunnerName).string();
 }
 
+// Starts `argv` in `folder`, with the signal mask and dispositions of a fresh process whatever
+// the program changed for itself; returns 0 or the error number.
+int Spawn(std::vector<char*>& argv, const std::string& folder, pid_t* pid) {
+  posix_spawn_file_actions_t actions;
+  posix_spawnattr_t attributes;
+  sigset_t all_signals, no_signals;
+  sigfillset(&all_signals);
+  sigemptyset(&no_signals);
+  int error = posix_spawn_file_actions_init(&actions);
+  if (error != 0) return error;
+  error = posix_spawnattr_init(&attributes);
+  if (error == 0) error = posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+  if (error == 0) error = posix_spawnattr_setsigdefault(&attributes, &all_signals);
+  if (error == 0) error = posix_spawnattr_setsigmask(&attributes, &no_signals);
+  if (error == 0)
+    error = posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+  if (error == 0) error = posix_spawn(pid, argv[0], &actions, &attributes, argv.data(), environ);
+  posix_spawnattr_destroy(&attributes);
+  posix_spawn_file_actions_destroy(&actions);
+  return error;
+}
+
 // Starts the runner on `script` with `dir` as its working directory; returns its process id,
 // or -1 with `*problem` set.
 pid_t SpawnRunner(const std::string& dir, const std::string& script, bool detach,
@@ -63,14 +87,8 @@ pid_t SpawnRunner(const std::string& dir, const std::string& script, bool detach
   argv.push_back(script_name.data());
   argv.push_back(nullptr);
 
-  posix_spawn_file_actions_t actions;
-  int error = posix_spawn_file_actions_init(&actions);
-  if (error == 0) error = posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
   pid_t pid = -1;
-  if (error == 0)
-    error = posix_spawn(&pid, runner.c_str(), &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (error != 0) {
+  if (int error = Spawn(argv, folder, &pid); error != 0) {
     *problem = "cannot start '" + runner + "' in '" + folder + "': " + ErrorText(error);
     return -1;
   }
