@@ -8,6 +8,8 @@
 #include <QToolTip>
 #include <QValidator>
 
+#include <limits>
+
 #include "ui/toolkit/qt/qt_text.h"
 
 namespace orvello::ui::qt {
@@ -89,6 +91,7 @@ void QtLabel::SetCaption(const std::string& caption) { label_->setText(ToQString
 QtEdit::QtEdit(QWidget* parent, const Bounds& bounds, const std::string& text)
     : QtControl(new QLineEdit(ToQString(text), parent)), edit_(static_cast<QLineEdit*>(widget())) {
   Place(edit_, bounds);
+  edit_->setMaxLength(std::numeric_limits<int>::max());  // a field is never cut short
   edit_->setValidator(new Cp1250Validator(edit_));
   QObject::connect(edit_, &QLineEdit::inputRejected, edit_, [edit = edit_] {
     QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())),

@@ -1,0 +1,183 @@
+// Implementation details: the window is built in code, control by control, at the positions the
+// program has always had. The fields hand the run relative paths taken from the working directory
+// (which the directory pickers change), because the run's scripts execute in the output folder
+// and would otherwise look for them there.
+#include "ui/Strih02.h"
+
+#include <string>
+#include <utility>
+
+#include "core/file_checks.h"
+#include "core/process_run.h"
+#include "core/text_reader.h"
+#include "core/text_writer.h"
+#include "platform/working_directory.h"
+
+namespace orvello::ui {
+
+namespace {
+
+constexpr int kWidth = 573;
+constexpr int kHeight = 286;
+// "  Orvello"
+constexpr char kCaption[] = "  Orvello";
+
+// "Media súbor", "Výst. adresár:", "Style adresár:", "RealProducer:", "Web adresa:"
+constexpr char kMediaLabel[] =
+    "Media s\xFA"
+    "bor";
+constexpr char kOutputLabel[] = "V\xFDst. adres\xE1r:";
+constexpr char kStyleLabel[] = "Style adres\xE1r:";
+constexpr char kProducerLabel[] = "RealProducer:";
+constexpr char kWebLabel[] = "Web adresa:";
+
+// "Rm súbor spracovanej prednášky", "Adresár pre online prednášku", "Style adresár",
+// "Real Producer"
+constexpr char kMediaText[] =
+    "Rm s\xFA"
+    "bor spracovanej predn\xE1\x9Aky";
+constexpr char kOutputText[] = "Adres\xE1r pre online predn\xE1\x9Aku";
+constexpr char kStyleText[] = "Style adres\xE1r";
+constexpr char kProducerText[] = "Real Producer";
+
+// "Otvoriť", "Časovanie", "Uložiť nastavenia", "S P R A C U J", "Pomoc"
+constexpr char kOpenCaption[] = "Otvori\x9D";
+constexpr char kTimingCaption[] =
+    "\xC8"
+    "asovanie";
+constexpr char kSaveCaption[] = "Ulo\x9Ei\x9D nastavenia";
+constexpr char kProcessCaption[] = "S P R A C U J";
+constexpr char kHelpCaption[] = "Pomoc";
+
+constexpr char kMediaFilter[] = "Rm files (*.rm)|*.rm";
+constexpr char kSettingsFolder[] = "Style";
+constexpr char kSettingsName[] = "data.txt";
+constexpr char kHelpName[] = "pomoc.htm";
+
+// "Pozor: Najprv nastavte cestu k Style adresáru, potom sa Vam otvori nápoveda."
+constexpr char kNoHelpMessage[] =
+    "Pozor: Najprv nastavte cestu k Style adres\xE1ru, potom sa Vam otvori n\xE1pove"
+    "da.";
+// ": Najprv nastavte Media súbor."
+constexpr char kNoMediaMessage[] =
+    ": Najprv nastavte Media s\xFA"
+    "bor.";
+
+// A label stands left of its field, its text on the field's line.
+Bounds LabelFor(int field_top) { return {16, field_top + 3, 84, 16}; }
+
+}  // namespace
+
+TForm1::TForm1(Application& app, core::DiskInterface& disk, core::ScriptStarter& starter,
+               HelpOpener open_help)
+    : app_(app),
+      disk_(disk),
+      starter_(starter),
+      open_help_(std::move(open_help)),
+      window_(app.CreateWindow()) {
+  Build();
+  app_.RunGuarded([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::Build() {
+  Window& w = *window_;
+  w.SetCaption(kCaption);
+  w.SetSize(kWidth, kHeight);
+  Bevel1 = w.AddFrame({96, 72, 457, 65});
+  Label1 = w.AddLabel(LabelFor(16), kMediaLabel);
+  Label2 = w.AddLabel(LabelFor(40), kOutputLabel);
+  Label3 = w.AddLabel(LabelFor(80), kStyleLabel);
+  Label4 = w.AddLabel(LabelFor(112), kProducerLabel);
+  Label5 = w.AddLabel(LabelFor(144), kWebLabel);
+  Edit1 = w.AddEdit({104, 16, 220, 21}, kMediaText);
+  Edit5 = w.AddEdit({104, 40, 220, 21}, kOutputText);
+  Edit4 = w.AddEdit({104, 80, 220, 21}, kStyleText);
+  Edit2 = w.AddEdit({104, 112, 220, 21}, kProducerText);
+  Edit3 = w.AddEdit({104, 144, 217, 21}, "");
+  Memo1 = w.AddMemo({24, 176, 225, 49});
+  Button2 = w.AddButton({328, 16, 100, 20}, kOpenCaption);
+  Button7 = w.AddButton({328, 40, 100, 20}, kOpenCaption);
+  Button6 = w.AddButton({328, 80, 100, 20}, kOpenCaption);
+  Button8 = w.AddButton({328, 112, 100, 20}, kOpenCaption);
+  Button9 = w.AddButton({440, 24, 100, 33}, kTimingCaption);
+  Button3 = w.AddButton({440, 88, 100, 33}, kSaveCaption);
+  Button1 = w.AddButton({440, 144, 100, 33}, kProcessCaption);
+  Button4 = w.AddButton({280, 192, 105, 33}, kHelpCaption);
+
+  Button1->OnClick([this] { Button1Click(); });
+  Button2->OnClick([this] { Button2Click(); });
+  Button3->OnClick([this] { Button3Click(); });
+  Button4->OnClick([this] { Button4Click(); });
+  Button6->OnClick([this] { Button6Click(); });
+  Button7->OnClick([this] { Button7Click(); });
+  Button8->OnClick([this] { Button8Click(); });
+  Button9->OnClick([this] { Button9Click(); });
+}
+
+void TForm1::FormCreate() {
+  state_.message_counter = 0;
+  Memo1->Clear();
+  core::TextReader settings(disk_,
+                            std::string(kSettingsFolder) + disk_.separator() + kSettingsName);
+  Edit4->SetText(settings.ReadLine());
+  settings.SkipLine();
+  Edit2->SetText(settings.ReadLine());
+  settings.Close();
+}
+
+void TForm1::Button1Click() {
+  core::RunFields fields;
+  fields.media = platform::AbsolutePath(Edit1->text());
+  fields.producer = platform::AbsolutePath(Edit2->text());
+  fields.web = Edit3->text();
+  fields.style = platform::AbsolutePath(Edit4->text());
+  fields.output = platform::AbsolutePath(Edit5->text());
+  Memo1->Append(core::ProcessRun(fields, &state_, disk_, starter_).message_line);
+}
+
+void TForm1::Button2Click() {
+  std::string chosen;
+  if (app_.RunFileOpenDialog(kMediaFilter, &chosen)) state_.params.media_path = chosen;
+  Edit1->SetText(state_.params.media_path);
+}
+
+void TForm1::Button3Click() {
+  core::TextWriter settings(
+      disk_.OpenForReplace(Edit4->text() + disk_.separator() + kSettingsName));
+  settings.Write(Edit4->text());
+  settings.WriteLineEnd();
+  settings.Write(Edit2->text());
+  settings.Close();
+}
+
+void TForm1::Button4Click() {
+  std::string path = Edit4->text() + disk_.separator() + kHelpName;
+  if (core::FileCanBeOpened(disk_, path)) {
+    open_help_(path);
+  } else {
+    Memo1->Append(kNoHelpMessage);
+  }
+}
+
+void TForm1::Button6Click() { ShowPeer(peers_.style_picker); }
+
+void TForm1::Button7Click() { ShowPeer(peers_.output_picker); }
+
+void TForm1::Button8Click() { ShowPeer(peers_.producer_picker); }
+
+void TForm1::Button9Click() {
+  ++state_.message_counter;
+  if (core::FileCanBeOpened(disk_, Edit1->text())) {
+    ShowPeer(peers_.timing_editor);
+  } else {
+    Memo1->Append(std::to_string(state_.message_counter) + kNoMediaMessage);
+  }
+}
+
+void TForm1::ShowPeer(Window* peer) {
+  if (peer) peer->Show();
+}
+
+}  // namespace orvello::ui
