@@ -2,7 +2,13 @@
 
 namespace orvello::core {
 
-std::string TwoDigitNumber(int number) { return (number <= 9 ? "0" : "") + std::to_string(number); }
+// Built by insertion: g++ 12 at -O3 takes `"0" + std::to_string(n)` for an overlapping copy
+// (-Wrestrict), which breaks the release build.
+std::string TwoDigitNumber(int number) {
+  std::string text = std::to_string(number);
+  if (number <= 9) text.insert(0, 1, '0');
+  return text;
+}
 
 void BuildOutputNames(int count, OutputNameTable* table) {
   auto& names = table->names_;
