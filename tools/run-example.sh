@@ -5,9 +5,14 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 tools/install-deps.sh build
-cmake -S . -B build/example -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-  -DORVELLO_BUILD_GUI=OFF >/dev/null
-cmake --build build/example -j"$(nproc)" >/dev/null
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+if ! { cmake -S . -B build/example -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+         -DORVELLO_BUILD_GUI=OFF && cmake --build build/example -j"$(nproc)"; } >"$log" 2>&1; then
+  tail -n 40 "$log" >&2
+  echo "Building orvello-cli failed." >&2
+  exit 1
+fi
 
 rm -rf out/example
 mkdir -p out/example

@@ -33,6 +33,9 @@ for fuzzer in build/fuzz/fuzz/*_fuzzer; do
   rm -rf "$corpus" "$corpus.log"
 done
 
+echo "== The README's first command: publish the bundled example"
+tools/run-example.sh
+
 echo "== Publish the example and check the site in headless chromium"
 (cd tests/browser && npm ci --no-audit --no-fund --loglevel=error && node --test)
 echo "All tests passed."

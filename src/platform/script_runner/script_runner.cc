@@ -40,7 +40,13 @@ class LineLog {
   std::ostream& log_;
 };
 
-std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+// Built by appending: GCC 12 at -O3 mistakes "'" + text + "'" for an overlapping copy.
+std::string Quoted(const std::string& text) {
+  std::string quoted(1, '\'');
+  quoted.append(text).push_back('\'');
+  return quoted;
+}
+std::string Quoted(const fs::path& path) { return Quoted(path.string()); }
 
 bool CopyFile(const std::string& source_name, const std::string& destination_name, LineLog& log) {
   fs::path source = NativeFileName(source_name);
@@ -78,7 +84,7 @@ std::vector<fs::path> MatchingEntries(const std::string& name, std::error_code* 
 }
 
 bool DeleteFile(const std::string& name, LineLog& log) {
-  std::string shown = "'" + NativeFileName(name) + "'";
+  std::string shown = Quoted(NativeFileName(name));
   std::error_code ec;
   std::vector<fs::path> matches = MatchingEntries(name, &ec);
   if (ec) {
