@@ -1,0 +1,71 @@
+// render_windows: draws each of the program's windows into a PNG file, for the README.
+//
+//   cd examples && QT_QPA_PLATFORM=offscreen ../build/debug/bin/render_windows ../docs
+//
+// Run in examples/, the main window loads the example's settings as at a real start; the
+// timing editor shows the example lecture's segments. Errors go to standard error.
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+#include <iostream>
+#include <string>
+
+#include "core/script_starter.h"
+#include "platform/real_disk.h"
+#include "ui/Strih02.h"
+#include "ui/Unit3.h"
+#include "ui/Unit4.h"
+#include "ui/Unit5.h"
+#include "ui/Unit6.h"
+#include "ui/toolkit/qt/qt_application.h"
+
+namespace {
+
+constexpr char kExampleMedia[] = "lecture/prednaska.rm";
+
+bool Render(orvello::ui::Window& window, const QDir& folder, const char* name) {
+  QWidget* widget = orvello::ui::qt::WidgetOf(&window);
+  widget->show();
+  QApplication::processEvents();
+  QString path = folder.filePath(QString::fromLatin1(name));
+  bool saved = widget->grab().save(path, "PNG");
+  std::cerr << (saved ? "wrote " : "cannot write ") << path.toStdString() << "\n";
+  widget->hide();
+  return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace orvello;
+  if (argc != 2) {
+    std::cerr << "usage: render_windows OUTPUT_FOLDER   (run it in examples/)\n";
+    return 64;
+  }
+  auto app = ui::qt::MakeApplication(argc, argv);
+  int errors = 0;
+  ui::qt::SetErrorRecorder(*app, [&errors](const std::string& text) {
+    std::cerr << "error: " << text << "\n";
+    ++errors;
+  });
+  QDir folder(QString::fromLocal8Bit(argv[1]));
+  auto disk = platform::MakeRealDisk();
+  core::NoScriptStarter starter;
+
+  ui::TForm1 form1(*app, *disk, starter, [](const std::string&) {});
+  ui::TForm3 form3(*app, form1.Edit4);
+  ui::TForm4 form4(*app, form1.Edit5);
+  ui::TForm5 form5(*app, form1.Edit2);
+  ui::TForm6 form6(*app, *disk, [&form1] { return form1.Edit1->text(); });
+  bool ok = Render(form1.window(), folder, "main-window.png") &&
+            Render(form3.window(), folder, "style-picker.png") &&
+            Render(form4.window(), folder, "output-picker.png") &&
+            Render(form5.window(), folder, "producer-picker.png");
+  form1.Edit1->SetText(kExampleMedia);
+  app->RunGuarded([&form6] { form6.Button5Click(); });
+  ok = ok && Render(form6.window(), folder, "timing-editor.png");
+  return ok && errors == 0 ? 0 : 1;
+}
