@@ -2,6 +2,7 @@
 #define ORVELLO_CORE_TEMPLATE_EXPANSION_H_
 
 #include <string>
+#include <string_view>
 
 #include "core/disk_interface.h"
 #include "core/text_reader.h"
@@ -11,14 +12,17 @@ namespace orvello::core {
 
 /// Copies `in` to `out` by the page rules: at a line end (the next byte is a CR) everything up to
 /// and including the next LF is skipped and CR LF written; a bare LF is an ordinary byte; the copy
-/// ends at the end of `in` or at a Ctrl-Z. Every other byte is read and handed to
-/// `on_byte(byte, in, out)`, which writes the byte or its replacement and may read further bytes.
+/// ends at the end of `in` or at a Ctrl-Z. A byte of `markers` is read and handed to
+/// `on_byte(byte, in, out)`, which writes its replacement and may read further bytes; every other
+/// byte is copied as it is, in runs.
 template <typename OnByte>
-void ExpandText(TextReader& in, TextWriter& out, OnByte&& on_byte) {
+void ExpandText(TextReader& in, TextWriter& out, std::string_view markers, OnByte&& on_byte) {
   while (!in.Eof()) {
     if (in.Eoln()) {
       in.SkipLine();
       out.WriteLineEnd();
+    } else if (std::string_view run = in.ReadRun(markers); !run.empty()) {
+      out.Write(run);
     } else {
       on_byte(in.ReadChar(), in, out);
     }
@@ -30,10 +34,10 @@ void ExpandText(TextReader& in, TextWriter& out, OnByte&& on_byte) {
 /// Throws IoError.
 template <typename OnByte>
 void ExpandTemplate(DiskInterface& disk, const std::string& source, const std::string& target,
-                    OnByte&& on_byte) {
+                    std::string_view markers, OnByte&& on_byte) {
   TextReader in(disk, source);
   TextWriter out(disk, target);
-  ExpandText(in, out, on_byte);
+  ExpandText(in, out, markers, on_byte);
   in.Close();
   out.Close();
 }
@@ -41,7 +45,7 @@ void ExpandTemplate(DiskInterface& disk, const std::string& source, const std::s
 /// ExpandTemplate without markers: every byte is copied as it is.
 inline void CopyTextFile(DiskInterface& disk, const std::string& source,
                          const std::string& target) {
-  ExpandTemplate(disk, source, target,
+  ExpandTemplate(disk, source, target, "",
                  [](char byte, TextReader&, TextWriter& out) { out.Write(byte); });
 }
 

@@ -46,7 +46,7 @@ void WritePPage(DiskInterface& disk, const RunState& state, int i) {
   const SegmentNames& names = state.names.at(i);
   const std::string& previous = state.names.at(i - 1).p;
   const std::string& next = state.names.at(i + 1).p;
-  ExpandTemplate(disk, params.style_dir + kPTemplateName, params.output_dir + names.p,
+  ExpandTemplate(disk, params.style_dir + kPTemplateName, params.output_dir + names.p, "#$%@",
                  [&](char byte, TextReader&, TextWriter& out) {
                    switch (byte) {
                      case '#':
@@ -70,7 +70,7 @@ void WritePPage(DiskInterface& disk, const RunState& state, int i) {
 void WriteFPage(DiskInterface& disk, const RunState& state, int i) {
   const JobParameters& params = state.params;
   const SegmentNames& names = state.names.at(i);
-  ExpandTemplate(disk, params.style_dir + kFTemplateName, params.output_dir + names.f,
+  ExpandTemplate(disk, params.style_dir + kFTemplateName, params.output_dir + names.f, "#$",
                  [&](char byte, TextReader&, TextWriter& out) {
                    switch (byte) {
                      case '#':
@@ -88,7 +88,7 @@ void WriteFPage(DiskInterface& disk, const RunState& state, int i) {
 void WriteNPage(DiskInterface& disk, const RunState& state, int i) {
   const JobParameters& params = state.params;
   const SegmentNames& names = state.names.at(i);
-  ExpandTemplate(disk, params.style_dir + kNTemplateName, params.output_dir + names.n,
+  ExpandTemplate(disk, params.style_dir + kNTemplateName, params.output_dir + names.n, "#&%@",
                  [&](char byte, TextReader& in, TextWriter& out) {
                    if (byte == '#') {
                      out.Write(params.web_address);

@@ -2,6 +2,7 @@
 // two bytes ahead (a CR and the byte after it), refilling and compacting the buffer as needed.
 #include "core/text_reader.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace orvello::core {
@@ -87,6 +88,26 @@ std::string TextReader::ReadString(size_t max_chars) {
 }
 
 std::string TextReader::ReadLine() { return ReadString(std::string::npos); }
+
+// The stop bytes go into a 256-bit set first: a run is scanned byte by byte, and a lookup in the
+// set is far cheaper than a search of `stops` per byte.
+std::string_view TextReader::ReadRun(std::string_view stops) {
+  if (Peek() < 0) return {};
+  std::uint64_t set[4] = {};
+  auto add = [&set](unsigned char byte) { set[byte >> 6] |= std::uint64_t{1} << (byte & 63); };
+  add(kCr);
+  add(kCtrlZ);
+  for (char byte : stops) add(static_cast<unsigned char>(byte));
+  const char* begin = buffer_.data() + pos_;
+  const char* end = buffer_.data() + end_;
+  const char* stop = begin;
+  for (; stop != end; ++stop) {
+    auto byte = static_cast<unsigned char>(*stop);
+    if ((set[byte >> 6] >> (byte & 63)) & 1) break;
+  }
+  Consume(static_cast<size_t>(stop - begin));
+  return {begin, static_cast<size_t>(stop - begin)};
+}
 
 void TextReader::Close() {
   if (!file_) return;

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/disk_interface.h"
@@ -42,6 +43,10 @@ class TextReader {
   std::string ReadString(size_t max_chars);
   /// The rest of the line by the rules of ReadString, of any length.
   std::string ReadLine();
+  /// Consumes and returns the bytes before the next CR, Ctrl-Z, byte of `stops` or the end, as
+  /// many as the buffer holds at once; empty when one of those comes next. Lets a copy loop move
+  /// ordinary bytes in bulk. The view is valid until the next call on the reader.
+  std::string_view ReadRun(std::string_view stops);
   /// Closes the file; later calls read as at the end.
   void Close();
 

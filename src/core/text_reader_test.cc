@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/io_error.h"
@@ -36,7 +37,8 @@ std::string Show(const std::string& bytes) {
 }
 
 /// Runs `ops` on `reader` and returns what each one gave. Ops, separated by spaces: e Eof,
-/// n Eoln, b SkipBlanks, k SkipLine, c ReadChar, sN ReadString(N), l ReadLine, x Close.
+/// n Eoln, b SkipBlanks, k SkipLine, c ReadChar, sN ReadString(N), l ReadLine, x Close,
+/// r ReadRun("#%") repeated while it gives bytes.
 std::string RunOps(TextReader& reader, const std::string& ops) {
   std::istringstream in(ops);
   std::string op;
@@ -66,6 +68,12 @@ std::string RunOps(TextReader& reader, const std::string& ops) {
       case 'l':
         transcript += "l:[" + Show(reader.ReadLine()) + "]";
         break;
+      case 'r': {
+        std::string run;
+        for (std::string_view part; !(part = reader.ReadRun("#%")).empty();) run += part;
+        transcript += "r:[" + Show(run) + "]";
+        break;
+      }
       case 'x':
         reader.Close();
         transcript += "x";
@@ -131,6 +139,12 @@ const Case kCases[] = {
   {"ZeroLengthStringConsumesNothing", "ab",
    "s0 c",
    "s:[] c:a"},
+  {"RunsStopBeforeCrCtrlZAndStopBytes", "ab\ncd#e%\rf\x1A" "g",
+   "r c r c r n k r e c",
+   "r:[ab\\ncd] c:# r:[e] c:% r:[] n:1 k r:[] e:1 c:^Z"},
+  {"RunEndsAtTheEnd", "xy",
+   "r r e",
+   "r:[xy] r:[] e:1"},
   {"ClosedReaderReadsAsAtTheEnd", "ab\r\ncd",
    "c x e n c l s3",
    "c:a x e:1 n:1 c:^Z l:[] s:[]"},
