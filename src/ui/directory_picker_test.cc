@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,8 @@ struct PickerCase {
   const char* caption;
   const char* ok;
 };
+
+void PrintTo(const PickerCase& picker, std::ostream* out) { *out << picker.name; }
 
 const PickerCase kPickers[] = {
     {"TForm3",
