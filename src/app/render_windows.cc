@@ -15,11 +15,7 @@
 
 #include "core/script_starter.h"
 #include "platform/real_disk.h"
-#include "ui/Strih02.h"
-#include "ui/Unit3.h"
-#include "ui/Unit4.h"
-#include "ui/Unit5.h"
-#include "ui/Unit6.h"
+#include "ui/program.h"
 #include "ui/toolkit/qt/qt_application.h"
 
 namespace {
@@ -55,17 +51,13 @@ int main(int argc, char** argv) {
   auto disk = platform::MakeRealDisk();
   core::NoScriptStarter starter;
 
-  ui::TForm1 form1(*app, *disk, starter, [](const std::string&) {});
-  ui::TForm3 form3(*app, form1.Edit4);
-  ui::TForm4 form4(*app, form1.Edit5);
-  ui::TForm5 form5(*app, form1.Edit2);
-  ui::TForm6 form6(*app, *disk, [&form1] { return form1.Edit1->text(); });
-  bool ok = Render(form1.window(), folder, "main-window.png") &&
-            Render(form3.window(), folder, "style-picker.png") &&
-            Render(form4.window(), folder, "output-picker.png") &&
-            Render(form5.window(), folder, "producer-picker.png");
-  form1.Edit1->SetText(kExampleMedia);
-  app->RunGuarded([&form6] { form6.Button5Click(); });
-  ok = ok && Render(form6.window(), folder, "timing-editor.png");
+  ui::Program program(*app, *disk, starter, [](const std::string&) {});
+  bool ok = Render(program.Form1.window(), folder, "main-window.png") &&
+            Render(program.Form3.window(), folder, "style-picker.png") &&
+            Render(program.Form4.window(), folder, "output-picker.png") &&
+            Render(program.Form5.window(), folder, "producer-picker.png");
+  program.Form1.Edit1->SetText(kExampleMedia);
+  app->RunGuarded([&program] { program.Form6.Button5Click(); });
+  ok = ok && Render(program.Form6.window(), folder, "timing-editor.png");
   return ok && errors == 0 ? 0 : 1;
 }
