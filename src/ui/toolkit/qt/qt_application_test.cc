@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -177,6 +179,33 @@ TEST_F(QtApplicationTest, FileDialogRefusesANameTheCodePageCannotHold) {
   EXPECT_EQ(std::vector<std::string>{"Cesta obsahuje znaky mimo k\xF3"
                                      "dovej str\xE1nky Windows-1250: /lekcie/?.rm."},
             errors_);
+}
+
+TEST_F(QtApplicationTest, TheErrorDialogIsAStopBoxTitledWithTheProgramsName) {
+  SetErrorRecorder(*app_, {});  // the real dialog again
+  main_->Show();
+  QString title, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QMessageBox::StandardButtons buttons;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(nullptr, box);
+    title = box->windowTitle();
+    text = box->text();
+    icon = box->icon();
+    buttons = box->standardButtons();
+    box->accept();
+  });
+  app_->ShowError(
+      "S\xFA"
+      "bor nebol n\xE1jden\xFD.");  // "Súbor nebol nájdený."
+  EXPECT_EQ(QStringLiteral("Orvello"), title);
+  EXPECT_EQ(QString::fromUtf8("S\xC3\xBA"
+                              "bor nebol n\xC3\xA1jden\xC3\xBD."),
+            text);
+  EXPECT_EQ(QMessageBox::Critical, icon);
+  EXPECT_EQ(QMessageBox::StandardButtons(QMessageBox::Ok), buttons);
+  EXPECT_TRUE(errors_.empty());
 }
 
 TEST_F(QtApplicationTest, ButtonAndLabelCaptionsAndVisibility) {
