@@ -40,8 +40,8 @@ constexpr char kCaption[] =
     "asovanie";
 // "Číslo", "Štart", "Koniec", "Typ", "Súbor"
 constexpr const char* kHeaders[kColumns] = {"\xC8\xEDslo", "\x8Atart", "Koniec", "Typ",
-                                            "S\xFA"
-                                            "bor"};
+                                            ("S\xFA"
+                                             "bor")};
 constexpr char kStartTime[] = "00:00:00";
 
 // The buttons: "Načítať", "Uložiť", "Ďalší", "Predošlý", "Zavrieť"; the question "Uložiť súbor?"
