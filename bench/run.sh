@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# Measures `orvello-cli publish --no-start` on generated lectures of 98 and 999 segments against
+# `cp -r` of the output folder it produced, in the same run on the same machine: wall time and
+# peak resident memory of the whole process: the fastest of several runs each (the least
+# disturbed by whatever else the machine does) and the highest peak.
+#
+#   bench/run.sh                  builds a release orvello-cli into build/bench and measures
+#   ORVELLO_CLI=path bench/run.sh measures that binary instead
+#   ORVELLO_BENCH_RUNS=n          runs per measurement (default 7)
+#   ORVELLO_BENCH_DIR=folder      where lectures and outputs go (default /dev/shm, a tmpfs, so
+#                                 that the figures show the program's work and not the state of
+#                                 a disk's inode allocator; give a folder on disk to measure that)
+#
+# Each lecture: templates of a few KB, every tenth segment an HTML page of 100 KB, the others
+# pictures. Needs GNU time (/usr/bin/time, Debian package `time`).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+runs=${ORVELLO_BENCH_RUNS:-7}
+
+if [ ! -x /usr/bin/time ]; then
+  echo "bench/run.sh needs GNU time: apt-get install -y time" >&2
+  exit 1
+fi
+if [ -z "${ORVELLO_CLI:-}" ]; then
+  cmake -S "$root" -B "$root/build/bench" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DORVELLO_BUILD_GUI=OFF >/dev/null
+  cmake --build "$root/build/bench" --target orvello-cli -j"$(nproc)" >/dev/null
+  ORVELLO_CLI=$root/build/bench/bin/orvello-cli
+fi
+
+base=${ORVELLO_BENCH_DIR:-/dev/shm}
+[ -d "$base" ] || base=${TMPDIR:-/tmp}
+work=$(mktemp -d "$base/orvello-bench.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+echo "In $base ($(stat -f -c %T "$base")), fastest of $runs runs, $(nproc) cores:"
+
+# A text of about `kb` KB: numbered lines of filler, CR LF line ends, no marker characters.
+filler() {
+  local kb=$1 line
+  line="Lorem ipsum dolor sit amet, consectetur adipiscing elit, sed do eiusmod tempor incididunt"
+  for ((k = 0; k < kb * 1024 / 100; ++k)); do printf '<P>%05d %s</P>\r\n' "$k" "$line"; done
+}
+
+make_style() {
+  local style=$1
+  mkdir -p "$style"
+  { printf '<HTML>\r\n<HEAD><TITLE>P</TITLE></HEAD>\r\n<BODY>\r\n'
+    printf '<A HREF="$">prev</A> <A HREF="@">next</A> <A HREF="%%">nav</A>\r\n'
+    printf '<IFRAME SRC="#"></IFRAME>\r\n'
+    filler 3
+    printf '</BODY>\r\n</HTML>\r\n'; } >"$style/p00.htm"
+  { printf '<HTML>\r\n<FRAMESET ROWS="60,*">\r\n<FRAME SRC="#">\r\n<FRAME SRC="$">\r\n'
+    printf '<NOFRAMES>\r\n'
+    filler 2
+    printf '</NOFRAMES>\r\n</FRAMESET>\r\n</HTML>\r\n'; } >"$style/f00.htm"
+  { printf '<HTML>\r\n<BODY>\r\n<A HREF="#">play</A>\r\n'
+    printf '<SELECT>\r\n&</SELECT>\r\n<SELECT>\r\n%%</SELECT>\r\n'
+    filler 4
+    printf '</BODY>\r\n</HTML>\r\n'; } >"$style/n00.htm"
+}
+
+make_lecture() {
+  local dir=$1 count=$2 i t page
+  mkdir -p "$dir"
+  printf 'RMF' >"$dir/lecture.rm"
+  page=$(filler 100)
+  : >"$dir/lecture.txt"
+  for ((i = 1; i <= count; ++i)); do
+    t=$(((i - 1) * 10))
+    if ((i % 10 == 0)); then
+      printf '%s\r\n' "$page" >"$dir/page$i.htm"
+      printf '%02d:%02d:%02d %02d:%02d:%02d H page%d.htm\r\n' $((t / 3600)) $((t / 60 % 60)) \
+        $((t % 60)) $(((t + 10) / 3600)) $(((t + 10) / 60 % 60)) $(((t + 10) % 60)) "$i"
+    else
+      printf '%02d:%02d:%02d %02d:%02d:%02d P slide%d.jpg\r\n' $((t / 3600)) $((t / 60 % 60)) \
+        $((t % 60)) $(((t + 10) / 3600)) $(((t + 10) / 60 % 60)) $(((t + 10) % 60)) "$i"
+    fi
+  done >>"$dir/lecture.txt"
+}
+
+# Runs "$@" under GNU time; prints "seconds kilobytes": the wall time measured around it to the
+# microsecond (GNU time's own counts in hundredths) and the peak resident set that GNU time saw.
+measure() {
+  local start end
+  start=$EPOCHREALTIME
+  /usr/bin/time -f '%M' -o "$work/time.txt" "$@" >/dev/null
+  end=$EPOCHREALTIME
+  echo "$(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.6f", e - s }') $(cat "$work/time.txt")"
+}
+
+fastest() { sort -n | head -1; }
+
+make_style "$work/style"
+mkdir -p "$work/producer"
+printf '| segments | output | publish (s) | cp -r (s) | ratio | publish peak RSS (MB) | cp -r peak RSS (MB) |\n'
+printf '|---:|---:|---:|---:|---:|---:|---:|\n'
+for count in 98 999; do
+  lecture=$work/lecture$count
+  make_lecture "$lecture" "$count"
+  : >"$work/publish.txt"
+  : >"$work/copy.txt"
+  # Every run writes into folders of its own, all removed only at the end: creating files right
+  # after thousands were deleted costs the file system far more than creating them afresh.
+  for ((r = 0; r < runs; ++r)); do
+    out=$work/out-$count-$r
+    mkdir "$out"
+    measure "$ORVELLO_CLI" publish --media "$lecture/lecture.rm" --out "$out" \
+      --style "$work/style" --producer "$work/producer" --no-start >>"$work/publish.txt"
+    measure cp -r "$out" "$work/copy-$count-$r" >>"$work/copy.txt"
+  done
+  size=$(du -sh --apparent-size "$out" | cut -f1)
+  files=$(find "$out" -type f | wc -l)
+  publish_s=$(cut -d' ' -f1 "$work/publish.txt" | fastest)
+  copy_s=$(cut -d' ' -f1 "$work/copy.txt" | fastest)
+  publish_kb=$(cut -d' ' -f2 "$work/publish.txt" | sort -n | tail -1)
+  copy_kb=$(cut -d' ' -f2 "$work/copy.txt" | sort -n | tail -1)
+  awk -v n="$count" -v size="$size" -v files="$files" -v p="$publish_s" -v c="$copy_s" \
+    -v pk="$publish_kb" -v ck="$copy_kb" 'BEGIN {
+      printf "| %d | %s in %d files | %.3f | %.3f | %.2f | %.1f | %.1f |\n",
+             n, size, files, p, c, (c > 0 ? p / c : 0), pk / 1024, ck / 1024 }'
+done
