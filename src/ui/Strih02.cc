@@ -1,7 +1,7 @@
 // Implementation details: the window is built in code, control by control, at the positions the
-// program has always had. The fields hand the run relative paths taken from the working directory
-// (which the directory pickers change), because the run's scripts execute in the output folder
-// and would otherwise look for them there.
+// program has always had. The process button hands the run every relative path made absolute
+// against the working directory (which the directory pickers change): the run's scripts execute
+// in the output folder and would otherwise look for the style and segment files there.
 #include "ui/Strih02.h"
 
 #include <string>
