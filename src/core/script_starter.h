@@ -5,11 +5,13 @@
 
 namespace orvello::core {
 
-/// Starts the run's generated scripts. The run neither waits for them nor looks at the outcome.
+/// Starts the run's generated scripts. The run neither waits for them nor looks at how they end;
+/// a script that cannot be started at all raises IoError.
 class ScriptStarter {
  public:
   virtual ~ScriptStarter() = default;
   /// Starts the script named `name` (without its ".bat") with `dir` as its working directory.
+  /// Throws IoError when it cannot be started.
   virtual void Start(const std::string& dir, const std::string& name) = 0;
 };
 

@@ -22,6 +22,7 @@
 
 #include "core/encoding.h"
 #include "core/io_error.h"
+#include "platform/posix_error.h"
 
 namespace orvello::platform {
 
@@ -29,35 +30,9 @@ namespace {
 
 using core::IoError;
 
-constexpr int kDeviceFailure = 31;  // the original platform's "device not functioning"
 constexpr int kFileNotOpen = 103;
 constexpr size_t kMaxTransfer = size_t{1} << 30;
 constexpr const char kTempSuffix[] = ".orvello-tmp";
-
-int ErrorCode(int err) {
-  switch (err) {
-    case ENOENT:
-      return core::kFileNotFound;
-    case ENOTDIR:
-    case ENAMETOOLONG:
-      return core::kInvalidFilename;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-      return core::kFileAccessDenied;
-    case EMFILE:
-    case ENFILE:
-      return core::kTooManyOpenFiles;
-    case ENOSPC:
-    case EDQUOT:
-      return core::kDiskFull;
-    case EIO:
-      return kDeviceFailure;
-    default:
-      return err;
-  }
-}
 
 std::string ParentOf(const std::string& native) {
   size_t slash = native.find_last_of('/');
@@ -72,7 +47,7 @@ bool IsDirectory(const std::string& native) {
 
 int OpenErrorCode(int err, const std::string& native) {
   if (err == ENOENT && !IsDirectory(ParentOf(native))) return core::kInvalidFilename;
-  return ErrorCode(err);
+  return IoErrorCodeFor(err);
 }
 
 /// The native name of `path`, refusing what no open could take whole.
@@ -128,13 +103,13 @@ class PosixInputFile : public core::InputFile {
     for (;;) {
       ssize_t count = ::read(fd_, buffer, std::min(size, kMaxTransfer));
       if (count >= 0) return static_cast<size_t>(count);
-      if (errno != EINTR) throw IoError(ErrorCode(errno));
+      if (errno != EINTR) throw IoError(IoErrorCodeFor(errno));
     }
   }
 
   void Close() override {
     if (fd_ < 0) return;
-    if (int err = CloseFd(std::exchange(fd_, -1))) throw IoError(ErrorCode(err));
+    if (int err = CloseFd(std::exchange(fd_, -1))) throw IoError(IoErrorCodeFor(err));
   }
 
  private:
@@ -154,7 +129,7 @@ class PosixOutputFile : public core::OutputFile {
       ssize_t count = ::write(fd_, data, std::min(size, kMaxTransfer));
       if (count < 0) {
         if (errno == EINTR) continue;
-        throw IoError(ErrorCode(errno));
+        throw IoError(IoErrorCodeFor(errno));
       }
       data += count;
       size -= static_cast<size_t>(count);
@@ -163,7 +138,7 @@ class PosixOutputFile : public core::OutputFile {
 
   void Close() override {
     if (fd_ < 0) return;
-    if (int err = CloseFd(std::exchange(fd_, -1))) throw IoError(ErrorCode(err));
+    if (int err = CloseFd(std::exchange(fd_, -1))) throw IoError(IoErrorCodeFor(err));
   }
 
  protected:
@@ -190,7 +165,7 @@ class ReplacingOutputFile : public PosixOutputFile {
     if (err == 0 && ::rename(temp_.c_str(), target_.c_str()) != 0) err = errno;
     if (err != 0) {
       ::unlink(temp_.c_str());
-      throw IoError(ErrorCode(err));
+      throw IoError(IoErrorCodeFor(err));
     }
     SyncFolder(ParentOf(target_));
   }
@@ -210,7 +185,7 @@ class PosixDisk : public core::DiskInterface {
     int err = ::fstat(fd, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
     if (err != 0) {
       CloseFd(fd);
-      throw IoError(ErrorCode(err));
+      throw IoError(IoErrorCodeFor(err));
     }
     return std::make_unique<PosixInputFile>(fd);
   }

@@ -20,6 +20,8 @@
 #include <system_error>
 #include <vector>
 
+#include "core/io_error.h"
+#include "platform/posix_error.h"
 #include "platform/real_disk.h"
 
 extern char** environ;
@@ -76,7 +78,8 @@ int Spawn(std::vector<char*>& argv, const std::string& folder, pid_t* pid) {
 // Starts the runner on `script` with `dir` as its working directory; returns its process id,
 // or -1 with `*problem` set.
 pid_t SpawnRunner(const std::string& dir, const std::string& script, bool detach,
-                  std::string* problem) {
+                  std::string* problem, int* error_number) {
+  *error_number = ENOENT;
   std::string runner = RunnerPath(problem);
   if (runner.empty()) return -1;
   std::string folder = NativeFileName(dir);
@@ -89,6 +92,7 @@ pid_t SpawnRunner(const std::string& dir, const std::string& script, bool detach
 
   pid_t pid = -1;
   if (int error = Spawn(argv, folder, &pid); error != 0) {
+    *error_number = error;
     *problem = "cannot start '" + runner + "' in '" + folder + "': " + ErrorText(error);
     return -1;
   }
@@ -119,10 +123,15 @@ ScriptLauncher::~ScriptLauncher() { WaitAll(); }
 
 void ScriptLauncher::Start(const std::string& dir, const std::string& name) {
   Started started{name, -1, ""};
-  started.pid = SpawnRunner(dir, name + ".bat", !wait_, &started.problem);
+  int error_number = 0;
+  started.pid = SpawnRunner(dir, name + ".bat", !wait_, &started.problem, &error_number);
   if (wait_) {
     started_.push_back(std::move(started));
-  } else if (started.pid > 0) {
+  } else if (started.pid < 0) {
+    // Nobody waits to hear it later: a script that cannot start fails the run now, instead of
+    // the run reporting success for work that will never happen.
+    throw core::IoError(IoErrorCodeFor(error_number));
+  } else {
     int status;
     WaitFor(started.pid, &status);  // the runner's first process, which exits at once
   }

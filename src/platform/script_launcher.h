@@ -27,6 +27,8 @@ class ScriptLauncher : public core::ScriptStarter {
   ScriptLauncher(const ScriptLauncher&) = delete;
   ScriptLauncher& operator=(const ScriptLauncher&) = delete;
 
+  /// Starts the script. Detached, a runner that cannot be started (missing beside the program, a
+  /// folder that is gone) throws core::IoError; waiting, WaitAll() reports it instead.
   void Start(const std::string& dir, const std::string& name) override;
   /// Waits for every script started since the last call; empty unless constructed with `wait`.
   std::vector<Outcome> WaitAll();

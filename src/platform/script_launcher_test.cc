@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 
+#include "core/io_error.h"
 #include "test_util.h"
 
 namespace orvello::platform {
@@ -56,6 +57,16 @@ TEST_F(ScriptLauncherTest, WaitingCollectsEachScriptsExitStatus) {
       << outcomes[2].problem;
   EXPECT_EQ(ReadFileBytes(folder_ + "/b.txt"), "A");
   EXPECT_TRUE(launcher.WaitAll().empty()) << "each script is collected once";
+}
+
+TEST_F(ScriptLauncherTest, DetachedScriptThatCannotStartRaisesTheIoError) {
+  ScriptLauncher launcher;
+  try {
+    launcher.Start(dir_.path() + "/none/", "ok");
+    FAIL() << "a script that never starts was taken as started";
+  } catch (const core::IoError& error) {
+    EXPECT_EQ(error.code(), core::kFileNotFound);
+  }
 }
 
 TEST_F(ScriptLauncherTest, DetachedScriptsRunOnAndLeaveNoChildBehind) {
