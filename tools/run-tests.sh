@@ -22,6 +22,10 @@ cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset sanitize -j"$jobs"
 
+echo "== Cross-compile the core for Windows (mingw-w64): it must stay on the standard library"
+cmake --preset windows-core >/dev/null
+cmake --build --preset windows-core -j"$jobs"
+
 echo "== Fuzz each target for ${fuzz_seconds}s"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$jobs"
