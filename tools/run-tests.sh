@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the tests need, builds everything and runs every test:
 # the GoogleTest suites (gcc), the same suites under AddressSanitizer and
-# UndefinedBehaviorSanitizer (clang), each libFuzzer target for a short, bounded time, and the
-# published example site in headless chromium.
+# UndefinedBehaviorSanitizer (clang), a Windows cross-build of the core, each libFuzzer target
+# for a short, bounded time, the README's example, and the published site in headless chromium.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
