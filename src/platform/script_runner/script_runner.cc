@@ -7,6 +7,7 @@
 #include <spawn.h>
 #include <sys/types.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -109,6 +110,19 @@ bool DeleteFile(const std::string& name, LineLog& log) {
   return true;
 }
 
+// Starts `argv` with its standard output on the runner's standard error, where the reports go:
+// standard output belongs to whoever started the runner (orvello-cli prints its message line
+// alone there). Returns 0 or the error number.
+int Spawn(std::vector<char*>& argv, pid_t* pid) {
+  posix_spawn_file_actions_t actions;
+  int error = posix_spawn_file_actions_init(&actions);
+  if (error != 0) return error;
+  error = posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
+  if (error == 0) error = posix_spawn(pid, argv[0], &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  return error;
+}
+
 bool RunProgram(const std::vector<std::string>& args, LineLog& log) {
   std::vector<std::string> native;
   for (const std::string& arg : args) native.push_back(NativeFileName(arg));
@@ -118,7 +132,7 @@ bool RunProgram(const std::vector<std::string>& args, LineLog& log) {
 
   const std::string shown = "'" + native[0] + "'";
   pid_t pid;
-  int error = posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ);
+  int error = Spawn(argv, &pid);
   if (error != 0) {
     log.Say("cannot run " + shown + ": " + std::generic_category().message(error));
     return false;

@@ -13,7 +13,7 @@ namespace orvello::platform {
 ///   folder, replacing what is there;
 /// - `Del NAME` deletes the file NAME in the working directory, matching its name in any case;
 /// - `"PROGRAM" ARG...` runs PROGRAM with the arguments, directly (never through a shell), and
-///   waits for it.
+///   waits for it; what it prints on standard output goes to standard error.
 /// Any other line is reported and skipped. A failed line is reported and the script goes on.
 /// Names and arguments are converted to the system's file names. Every report goes to `log` as
 /// one UTF-8 line "<name>:<line number>: <text>". Returns true when no line failed.

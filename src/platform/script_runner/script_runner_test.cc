@@ -145,12 +145,14 @@ TEST_F(ScriptRunnerTest, SkipsLinesItDoesNotUnderstandWithoutRunningThem) {
 }
 
 // Runs the built runner in the current folder; returns its exit status, its standard error in
-// `*err`.
-int RunRunner(const std::string& script, std::string* err) {
+// `*err` and, when `out` is given, its standard output in `*out`.
+int RunRunner(const std::string& script, std::string* err, std::string* out = nullptr) {
   std::string runner = ORVELLO_BINARY_DIR "/bin/orvello-script";
   std::vector<char*> argv = {runner.data(), const_cast<char*>(script.c_str()), nullptr};
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "runner.out",
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0600);
   posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "runner.err",
                                    O_WRONLY | O_CREAT | O_TRUNC, 0600);
   pid_t pid;
@@ -163,6 +165,7 @@ int RunRunner(const std::string& script, std::string* err) {
   int status = 0;
   waitpid(pid, &status, 0);
   *err = ReadFileBytes("runner.err");
+  if (out) *out = ReadFileBytes("runner.out");
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
@@ -178,6 +181,20 @@ TEST_F(ScriptRunnerTest, AScriptMayDeleteItselfAndRunsOnToItsEnd) {
             "kopiruj.bat:3: copied 'lect/a.gif' to 'b.gif'\n");
   EXPECT_FALSE(fs::exists("kopiruj.bat"));
   EXPECT_TRUE(fs::exists("b.gif"));
+}
+
+// The command line's standard output carries the run's message line alone, also while it waits
+// for the scripts: what a script's program prints goes to standard error with the reports.
+TEST_F(ScriptRunnerTest, AProgramsOutputGoesToStandardError) {
+  WriteFileBytes("tool", "#!/bin/sh\necho 'tool: done'\n");
+  fs::permissions("tool", fs::perms::owner_all);
+  WriteFileBytes("proces.bat", "\"./tool\" -e event.txt\r\n");
+  std::string err, out;
+  EXPECT_EQ(RunRunner("proces.bat", &err, &out), 0) << err;
+  EXPECT_EQ(out, "");
+  EXPECT_EQ(err,
+            "tool: done\n"
+            "proces.bat:1: './tool' exited with status 0\n");
 }
 
 TEST_F(ScriptRunnerTest, TheRunnerFailsOnAFailedLineOrAMissingScript) {
