@@ -20,8 +20,6 @@ std::string IoErrorText(int code) {
       return "Read beyond end of file";
     case kDiskFull:
       return "Disk full";
-    case kFileNotOpen:
-      return "File not open";
     case kInvalidNumericInput:
       return "Invalid numeric input";
     default:

@@ -19,6 +19,7 @@ TEST(IoError, NamesTheKnownCodesAndNumbersTheRest) {
       {101, "Disk full", "Disk full."},
       {106, "Invalid numeric input", "Invalid numeric input."},
       {32, "I/O error 32", "I/O error 32."},
+      {103, "I/O error 103", "I/O error 103."},
   };
   for (const auto& c : cases) {
     IoError error(c.code);
