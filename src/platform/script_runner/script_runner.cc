@@ -28,12 +28,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Reports of one line: every text goes out as "<name>:<number>: <text>".
+// Reports of one line: every text goes out as "<name>:<number>: <text>", in one piece, so that
+// the other script running at the same time cannot cut into it.
 class LineLog {
  public:
   LineLog(std::string_view name, size_t number, std::ostream& log)
       : name_(name), number_(number), log_(log) {}
-  void Say(const std::string& text) { log_ << name_ << ":" << number_ << ": " << text << "\n"; }
+  void Say(const std::string& text) {
+    std::string line(name_);
+    line.append(":").append(std::to_string(number_)).append(": ").append(text).append("\n");
+    log_ << line;
+  }
 
  private:
   std::string_view name_;

@@ -10,7 +10,9 @@
 
 #include <filesystem>
 #include <sstream>
+#include <streambuf>
 #include <string>
+#include <vector>
 
 #include "test_util.h"
 
@@ -142,6 +144,36 @@ TEST_F(ScriptRunnerTest, SkipsLinesItDoesNotUnderstandWithoutRunningThem) {
             "t.bat:4: copied 'lect/a.gif' to 'out/\xC4\x8D'\n");
   EXPECT_FALSE(fs::exists("made"));
   EXPECT_TRUE(RunScript("ok.bat", "\r\n  \r\nCopy \"lect/a.gif\" \"out\"", log_));
+}
+
+// Records each piece written to it separately, as an unbuffered standard error passes each one
+// to the system.
+class PieceRecorder : public std::streambuf {
+ public:
+  std::vector<std::string> pieces;
+
+ protected:
+  std::streamsize xsputn(const char* text, std::streamsize size) override {
+    pieces.emplace_back(text, static_cast<size_t>(size));
+    return size;
+  }
+  int_type overflow(int_type c) override {
+    if (!traits_type::eq_int_type(c, traits_type::eof()))
+      pieces.emplace_back(1, traits_type::to_char_type(c));
+    return traits_type::not_eof(c);
+  }
+};
+
+// Both scripts run at once and share one standard error; a report written in pieces could be
+// cut apart by the other script's, so each goes out whole.
+TEST_F(ScriptRunnerTest, EachReportReachesTheLogInOnePiece) {
+  PieceRecorder recorder;
+  std::ostream log(&recorder);
+  RunScript("t.bat", "Copy \"lect/a.gif\" \"out\"\r\nDel none.txt\r\n", log);
+  EXPECT_EQ(recorder.pieces, (std::vector<std::string>{
+                                 "t.bat:1: copied 'lect/a.gif' to 'out/a.gif'\n",
+                                 "t.bat:2: cannot delete 'none.txt': no such file\n",
+                             }));
 }
 
 // Runs the built runner in the current folder; returns its exit status, its standard error in
