@@ -92,6 +92,7 @@ class QtApplication : public Application {
     }
     QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kProgramName), ToQString(text),
                     QMessageBox::Ok, main_ ? main_->widget() : nullptr);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
   }
 

@@ -208,6 +208,24 @@ TEST_F(QtApplicationTest, TheErrorDialogIsAStopBoxTitledWithTheProgramsName) {
   EXPECT_TRUE(errors_.empty());
 }
 
+// A file name in an error text may look like markup; the dialog shows it as it is.
+TEST_F(QtApplicationTest, TheErrorDialogShowsMarkupAsPlainText) {
+  SetErrorRecorder(*app_, {});
+  main_->Show();
+  Qt::TextFormat format = Qt::RichText;
+  QString text;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(nullptr, box);
+    format = box->textFormat();
+    text = box->text();
+    box->accept();
+  });
+  app_->ShowError("Cesta: /lekcie/<b>?</b> &lt;x&gt;.rm.");
+  EXPECT_EQ(Qt::PlainText, format);
+  EXPECT_EQ(QStringLiteral("Cesta: /lekcie/<b>?</b> &lt;x&gt;.rm."), text);
+}
+
 TEST_F(QtApplicationTest, ButtonAndLabelCaptionsAndVisibility) {
   Button* button = main_->AddButton({0, 0, 80, 20}, "1");
   Label* label = main_->AddLabel({0, 30, 80, 13},
