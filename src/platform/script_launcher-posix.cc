@@ -132,8 +132,12 @@ void ScriptLauncher::Start(const std::string& dir, const std::string& name) {
     // the run reporting success for work that will never happen.
     throw core::IoError(IoErrorCodeFor(error_number));
   } else {
-    int status;
-    WaitFor(started.pid, &status);  // the runner's first process, which exits at once
+    // The runner's first process reads the script, then leaves the rest to its child and exits
+    // at once: a failure there means the script never ran.
+    int status = 0;
+    if (WaitFor(started.pid, &status) && !(WIFEXITED(status) && WEXITSTATUS(status) == 0)) {
+      throw core::IoError(core::kFileNotFound);
+    }
   }
 }
 

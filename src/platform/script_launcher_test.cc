@@ -69,6 +69,18 @@ TEST_F(ScriptLauncherTest, DetachedScriptThatCannotStartRaisesTheIoError) {
   }
 }
 
+TEST_F(ScriptLauncherTest, DetachedScriptThatCannotBeReadRaisesTheIoError) {
+  ScriptLauncher launcher;
+  try {
+    launcher.Start(Folder(), "none");
+    FAIL() << "a script that is not there was taken as started";
+  } catch (const core::IoError& error) {
+    EXPECT_EQ(error.code(), core::kFileNotFound);
+  }
+  int status;
+  EXPECT_EQ(waitpid(-1, &status, WNOHANG), -1) << "a child is left";
+}
+
 TEST_F(ScriptLauncherTest, DetachedScriptsRunOnAndLeaveNoChildBehind) {
   {
     ScriptLauncher launcher;
