@@ -28,10 +28,11 @@ mkdir "$work/out"
 cd "$work"
 status=0
 "$work/prefix/bin/orvello-cli" publish --media examples/lecture/prednaska.rm --out out \
-  --style examples/Style --producer examples/Producer --wait >"$work/stdout" || status=$?
-[ "$status" -eq 0 ] || fail "publishing ended with status $status: $(cat "$work/stdout")"
-grep -qx "On line prednaska: OK" "$work/stdout" || fail "no success line: $(cat "$work/stdout")"
-grep -q "with 7 events written" "$work/stdout" || fail "proces did not run: $(cat "$work/stdout")"
+  --style examples/Style --producer examples/Producer --wait >"$work/stdout" 2>"$work/stderr" \
+  || status=$?
+[ "$status" -eq 0 ] || fail "publishing ended with status $status: $(cat "$work/stderr")"
+[ "$(cat "$work/stdout")" = "On line prednaska: OK" ] || fail "stdout is not the success line alone: $(cat "$work/stdout")"
+grep -q "with 7 events written" "$work/stderr" || fail "proces did not run: $(cat "$work/stderr")"
 for file in folie.htm p01.htm slide01.jpg klip.avi web.gif problems.htm prednaska.rm; do
   [ -f "out/$file" ] || fail "out/$file is missing"
 done
