@@ -21,6 +21,7 @@ int IoErrorCodeFor(int err) {
     case EPERM:
     case EROFS:
     case EISDIR:
+    case ENXIO:  // a pipe with nobody at the other end
       return core::kFileAccessDenied;
     case EMFILE:
     case ENFILE:

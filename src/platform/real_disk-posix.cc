@@ -76,6 +76,24 @@ int Open(const std::string& native, int flags, mode_t mode = 0) {
 /// Closes `fd`; returns 0 or the errno.
 int CloseFd(int fd) { return ::close(fd) == 0 || errno == EINTR ? 0 : errno; }
 
+/// Opens `native` as a file: a directory, a pipe or a socket is refused with EISDIR's code, as
+/// the original platform refuses a directory. The open itself does not block, so a pipe without a
+/// writer (or reader) cannot hang the program; the descriptor blocks again afterwards.
+int OpenFileOnly(const std::string& native, int flags, mode_t mode = 0) {
+  int fd = Open(native, flags | O_NONBLOCK, mode);
+  struct stat info;
+  int err = ::fstat(fd, &info) != 0 ? errno : 0;
+  if (err == 0 && (S_ISDIR(info.st_mode) || S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode))) {
+    err = EISDIR;
+  }
+  if (err == 0 && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) err = errno;
+  if (err != 0) {
+    CloseFd(fd);
+    throw IoError(IoErrorCodeFor(err));
+  }
+  return fd;
+}
+
 int SyncFd(int fd) {
   while (::fsync(fd) != 0) {
     if (errno != EINTR) return errno;
@@ -180,19 +198,12 @@ class PosixDisk : public core::DiskInterface {
   char separator() const override { return kPathSeparator; }
 
   std::unique_ptr<core::InputFile> OpenForRead(const std::string& path) override {
-    int fd = Open(CheckedNativeName(path), O_RDONLY);
-    struct stat info;
-    int err = ::fstat(fd, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
-    if (err != 0) {
-      CloseFd(fd);
-      throw IoError(IoErrorCodeFor(err));
-    }
-    return std::make_unique<PosixInputFile>(fd);
+    return std::make_unique<PosixInputFile>(OpenFileOnly(CheckedNativeName(path), O_RDONLY));
   }
 
   std::unique_ptr<core::OutputFile> OpenForWrite(const std::string& path) override {
-    int fd = Open(CheckedNativeName(path), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-    return std::make_unique<PosixOutputFile>(fd);
+    return std::make_unique<PosixOutputFile>(
+        OpenFileOnly(CheckedNativeName(path), O_WRONLY | O_CREAT | O_TRUNC, 0666));
   }
 
   std::unique_ptr<core::OutputFile> OpenForReplace(const std::string& path) override {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/file_checks.h"
 #include "core/io_error.h"
 #include "test_util.h"
 
@@ -129,6 +130,15 @@ TEST_F(RealDiskTest, MissingPermissionIsAccessDenied) {
   ::chmod(Path("sub").c_str(), 0500);
   EXPECT_EQ(5, ErrorCodeOf([&] { disk_->OpenForWrite(Path("sub/new.txt")); }));
   ::chmod(Path("sub").c_str(), 0700);
+}
+
+TEST_F(RealDiskTest, PipesAreRefusedWithoutWaitingForAPeer) {
+  // A pipe with nobody at the other end once blocked the open, and so the whole program.
+  ASSERT_EQ(0, ::mkfifo(Path("pipe").c_str(), 0600));
+  EXPECT_EQ(5, ErrorCodeOf([&] { disk_->OpenForRead(Path("pipe")); }));
+  EXPECT_EQ(5, ErrorCodeOf([&] { disk_->OpenForWrite(Path("pipe")); }));
+  EXPECT_EQ(5, ErrorCodeOf([&] { disk_->OpenForReplace(Path("pipe")); }));
+  EXPECT_FALSE(core::FileCanBeOpened(*disk_, Path("pipe")));
 }
 
 TEST_F(RealDiskTest, FullDiskIsDiskFull) {
