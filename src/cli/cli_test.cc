@@ -106,6 +106,8 @@ TEST(Cli, UsageErrors) {
        "--no-start"},
       {"publish", "--media", "中.rm", "--out", "o", "--style", "s", "--producer", "p"},
       {"publish", "--media=a.rm", "--out=o", "--style=s", "--producer=p", "--web=\xFF"},
+      {"publish", "--media=a.rm", "--out=o\r\nDel x", "--style=s", "--producer=p"},
+      {"publish", "--media=a.rm", "--out=o", "--style=s", "--producer=p", "--wait", "--wait"},
   };
   for (const auto& args : cases) {
     Result r = Invoke(args);

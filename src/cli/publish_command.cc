@@ -37,6 +37,10 @@ const ValueOption* FindValueOption(const std::string& flag) {
 }
 
 bool SetScriptMode(ScriptMode mode, PublishOptions* options, std::string* err) {
+  if (options->scripts == mode) {
+    *err = std::string(mode == ScriptMode::kWait ? "--wait" : "--no-start") + " is given twice";
+    return false;
+  }
   if (options->scripts != ScriptMode::kStart) {
     *err = "--no-start and --wait exclude each other";
     return false;
@@ -55,7 +59,13 @@ std::string Absolute(const std::string& utf8_path) {
   return std::string(text.begin(), text.end());
 }
 
+// A line break would split the scripts' lines, which the desktop program's one-line fields can
+// never produce; characters outside Windows-1250 cannot be written into the program's files.
 bool ToField(const char* flag, const std::string& utf8, std::string* field, std::string* err) {
+  if (utf8.find_first_of("\r\n") != std::string::npos) {
+    *err = std::string(flag) + ": the value holds a line break";
+    return false;
+  }
   if (core::Utf8ToCp1250(utf8, field)) return true;
   *err = std::string(flag) + ": '" + utf8 + "' holds characters that Windows-1250 cannot hold";
   return false;
