@@ -8,7 +8,7 @@
 namespace orvello::core {
 
 namespace {
-constexpr size_t kBlockSize = 64 * 1024;
+constexpr size_t kBlockSize = size_t{64} * 1024;
 constexpr char kCr = '\r';
 constexpr char kLf = '\n';
 }  // namespace

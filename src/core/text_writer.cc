@@ -5,7 +5,7 @@
 namespace orvello::core {
 
 namespace {
-constexpr size_t kFlushSize = 64 * 1024;
+constexpr size_t kFlushSize = size_t{64} * 1024;
 }  // namespace
 
 TextWriter::TextWriter(DiskInterface& disk, const std::string& path)
