@@ -4,25 +4,28 @@
 #include <string>
 #include <vector>
 
+#include "core/job_parameters.h"
 #include "core/output_names.h"
 #include "core/run_state.h"
 
 namespace orvello::testing {
 
+/// A run's state after reading the timing file: the parameters derived from `fields` with
+/// `separator`, `segments` numbered from 1 and their output names.
+inline core::RunState RunStateFor(const core::RunFields& fields, char separator,
+                                  const std::vector<core::Segment>& segments) {
+  core::RunState state;
+  state.params = core::DeriveJobParameters(fields, separator);
+  for (const core::Segment& segment : segments) state.segments.Add(segment);
+  BuildOutputNames(state.segments.count(), &state.names);
+  return state;
+}
+
 /// A run's state as the page writers see it: `segments` numbered from 1, their output names, the
 /// style folder "S\", the output folder "O\", the recording "M\talk.rm" and `web` as web address.
 inline core::RunState LectureState(const std::vector<core::Segment>& segments,
                                    const std::string& web = "") {
-  core::RunState state;
-  for (const core::Segment& segment : segments) state.segments.Add(segment);
-  BuildOutputNames(state.segments.count(), &state.names);
-  state.params.style_dir = "S\\";
-  state.params.output_dir = "O\\";
-  state.params.media_path = "M\\talk.rm";
-  state.params.media_dir = "M\\";
-  state.params.media_name = "talk.rm";
-  state.params.web_address = web;
-  return state;
+  return RunStateFor({"M\\talk.rm", "", web, "S", "O"}, '\\', segments);
 }
 
 /// `count` picture segments "s1.jpg", "s2.jpg", ... starting a minute apart.

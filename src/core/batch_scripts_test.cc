@@ -7,20 +7,14 @@
 #include <vector>
 
 #include "core/process_run.h"
+#include "lecture_state.h"
 #include "test_util.h"
 
 namespace orvello::core {
 namespace {
 
 using testing::MemoryDisk;
-
-RunState StateFor(const RunFields& fields, char separator, const std::vector<Segment>& segments) {
-  RunState state;
-  state.params = DeriveJobParameters(fields, separator);
-  for (const Segment& segment : segments) state.segments.Add(segment);
-  BuildOutputNames(state.segments.count(), &state.names);
-  return state;
-}
+using testing::RunStateFor;
 
 const std::vector<Segment> kMixedSegments = {
     {"00:00:00", "00:01:00", 'P', "slide01.jpg"},
@@ -37,7 +31,7 @@ const RunFields kPosixFields = {"/home/u/lect/a.rm", "/opt/RP", "", "/srv/Style"
 
 TEST(WriteCopyScript, CopiesAllButHtmlSegmentsThenAssetsThenDeletes) {
   MemoryDisk disk('\\');
-  WriteCopyScript(disk, StateFor(kWindowsFields, '\\', kMixedSegments));
+  WriteCopyScript(disk, RunStateFor(kWindowsFields, '\\', kMixedSegments));
   EXPECT_EQ(disk.created(), std::vector<std::string>{"C:\\out\\kopiruj.bat"});
   EXPECT_EQ(disk.Contents("C:\\out\\kopiruj.bat"),
             "Copy \"C:\\lect\\slide01.jpg\" \"C:\\out\"\r\n"
@@ -55,7 +49,7 @@ TEST(WriteCopyScript, CopiesAllButHtmlSegmentsThenAssetsThenDeletes) {
 
 TEST(WriteCopyScript, UsesThePlatformsSeparator) {
   MemoryDisk disk('/');
-  WriteCopyScript(disk, StateFor(kPosixFields, '/', kMixedSegments));
+  WriteCopyScript(disk, RunStateFor(kPosixFields, '/', kMixedSegments));
   EXPECT_EQ(disk.Contents("/srv/out/kopiruj.bat"),
             "Copy \"/home/u/lect/slide01.jpg\" \"/srv/out\"\r\n"
             "Copy \"/home/u/lect/mala.htm\" \"/srv/out\"\r\n"
@@ -76,7 +70,7 @@ TEST(WriteCopyScript, NoCopiedSegmentsLeaveTheAssetLinesAlone) {
                                          {"00:01:00", "00:02:00", 'H', "b.htm"}};
   for (const auto* segments : {&no_segments, &all_html}) {
     MemoryDisk disk('/');
-    WriteCopyScript(disk, StateFor(kPosixFields, '/', *segments));
+    WriteCopyScript(disk, RunStateFor(kPosixFields, '/', *segments));
     EXPECT_EQ(disk.Contents("/srv/out/kopiruj.bat"),
               "Copy \"/srv/Style/problems.htm\" \"/srv/out/\"\r\n"
               "Copy \"/srv/Style/freeplayer_g2.gif\" \"/srv/out/\"\r\n"
@@ -111,7 +105,7 @@ TEST(WriteProcessScript, RunsTheRecordingToolOnTheRecording) {
   };
   for (const Case& c : cases) {
     MemoryDisk disk(c.separator);
-    WriteProcessScript(disk, StateFor(c.fields, c.separator, kMixedSegments));
+    WriteProcessScript(disk, RunStateFor(c.fields, c.separator, kMixedSegments));
     EXPECT_EQ(disk.created(), std::vector<std::string>{c.path});
     EXPECT_EQ(disk.Contents(c.path), c.expected) << c.path;
   }
@@ -122,7 +116,7 @@ TEST(ScriptTextsHoldQuote, FindsAQuoteInEveryQuotedText) {
       &JobParameters::media_path,      &JobParameters::media_name, &JobParameters::output_dir,
       &JobParameters::output_dir_bare, &JobParameters::style_dir,  &JobParameters::producer_dir,
   };
-  const RunState clean = StateFor(kWindowsFields, '\\', kMixedSegments);
+  const RunState clean = RunStateFor(kWindowsFields, '\\', kMixedSegments);
   EXPECT_FALSE(ScriptTextsHoldQuote(clean));
   for (auto member : quoted) {
     RunState state = clean;
@@ -139,9 +133,9 @@ TEST(ScriptTextsHoldQuote, FindsAQuoteInEveryQuotedText) {
 TEST(ScriptTextsHoldQuote, LooksOnlyAtSegmentsTheCopyScriptCopies) {
   const std::pair<char, bool> cases[] = {{'P', true}, {'V', true}, {'h', true}, {'H', false}};
   for (const auto& [type, refused] : cases) {
-    RunState state =
-        StateFor(kWindowsFields, '\\',
-                 {{"00:00:00", "00:01:00", 'P', "a.jpg"}, {"00:01:00", "00:02:00", type, "b\".x"}});
+    RunState state = RunStateFor(
+        kWindowsFields, '\\',
+        {{"00:00:00", "00:01:00", 'P', "a.jpg"}, {"00:01:00", "00:02:00", type, "b\".x"}});
     EXPECT_EQ(ScriptTextsHoldQuote(state), refused) << type;
   }
 }

@@ -5,20 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "lecture_state.h"
 #include "test_util.h"
 
 namespace orvello::core {
 namespace {
 
 using testing::MemoryDisk;
-
-RunState StateFor(const RunFields& fields, char separator, const std::vector<Segment>& segments) {
-  RunState state;
-  state.params = DeriveJobParameters(fields, separator);
-  for (const Segment& segment : segments) state.segments.Add(segment);
-  BuildOutputNames(state.segments.count(), &state.names);
-  return state;
-}
+using testing::RunStateFor;
 
 const std::vector<Segment> kThreeSegments = {
     {"00:00:00", "00:05:30", 'P', "slide01.jpg"},
@@ -41,7 +35,7 @@ TEST(WriteEventList, OneLinePerSegmentJoinedByCrLf) {
   };
   for (const Case& c : cases) {
     MemoryDisk disk(c.separator);
-    WriteEventList(disk, StateFor(c.fields, c.separator, kThreeSegments));
+    WriteEventList(disk, RunStateFor(c.fields, c.separator, kThreeSegments));
     EXPECT_EQ(disk.created(), std::vector<std::string>{c.path});
     EXPECT_EQ(disk.Contents(c.path),
               "u 00:00:00 00:05:30 &&posun&&http://x.sk/p/p01.htm\r\n"
@@ -52,15 +46,15 @@ TEST(WriteEventList, OneLinePerSegmentJoinedByCrLf) {
 
 TEST(WriteEventList, EmptyWebAddressLeavesThePageNameAlone) {
   MemoryDisk disk;
-  WriteEventList(disk, StateFor({"C:\\a.rm", "", "", "", "C:\\out"}, '\\',
-                                {{"0:00:00 ", "0:05:30 ", ' ', ".jpg"}}));
+  WriteEventList(disk, RunStateFor({"C:\\a.rm", "", "", "", "C:\\out"}, '\\',
+                                   {{"0:00:00 ", "0:05:30 ", ' ', ".jpg"}}));
   EXPECT_EQ(disk.Contents("C:\\out\\event.txt"), "u 0:00:00  0:05:30  &&posun&&p01.htm");
 }
 
 TEST(WriteEventList, NoSegmentsGiveAnEmptyFile) {
   MemoryDisk disk;
   disk.AddFile("C:\\out\\event.txt", "old events");
-  WriteEventList(disk, StateFor({"C:\\a.rm", "", "", "", "C:\\out"}, '\\', {}));
+  WriteEventList(disk, RunStateFor({"C:\\a.rm", "", "", "", "C:\\out"}, '\\', {}));
   EXPECT_EQ(disk.Contents("C:\\out\\event.txt"), "");
 }
 
@@ -69,7 +63,7 @@ TEST(WriteEventList, ThreeDigitSegmentsNameThreeDigitPages) {
   segments[98].start = "01:38:00";
   segments[99].start = "01:39:00";
   MemoryDisk disk('/');
-  WriteEventList(disk, StateFor({"/a.rm", "", "w/", "", "/o"}, '/', segments));
+  WriteEventList(disk, RunStateFor({"/a.rm", "", "w/", "", "/o"}, '/', segments));
   std::string events = disk.Contents("/o/event.txt");
   const std::string tail =
       "\r\nu 01:38:00 00:00:01 &&posun&&w/p99.htm"
