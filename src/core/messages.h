@@ -4,28 +4,20 @@
 // The run's own message texts, in Windows-1250. A counted message is written as the counter
 // followed by its text, e.g. "3: Najprv nastavte ...".
 
+#include "core/cp1250_literal.h"
+
 namespace orvello::core {
 
-// ": Najprv nastavte Media súbor alebo výstupný adresár."
-inline constexpr char kNoMediaOrOutputMessage[] =
-    ": Najprv nastavte Media s\xFA"
-    "bor alebo v\xFDstupn\xFD adres\xE1r.";
+inline constexpr auto& kNoMediaOrOutputMessage =
+    ": Najprv nastavte Media súbor alebo výstupný adresár."_cp1250;
 
-// ": Časovací súbor má viac ako 999 segmentov."
-inline constexpr char kTooManySegmentsMessage[] =
-    ": \xC8"
-    "asovac\xED s\xFA"
-    "bor m\xE1 viac ako 999 segmentov.";
+inline constexpr auto& kTooManySegmentsMessage =
+    ": Časovací súbor má viac ako 999 segmentov."_cp1250;
 
-// ": Názov súboru alebo cesta obsahuje úvodzovky."
-inline constexpr char kQuoteInNameMessage[] =
-    ": N\xE1"
-    "zov s\xFA"
-    "boru alebo cesta obsahuje \xFA"
-    "vodzovky.";
+inline constexpr auto& kQuoteInNameMessage =
+    ": Názov súboru alebo cesta obsahuje úvodzovky."_cp1250;
 
-// "On line prednaska: OK"
-inline constexpr char kRunSucceededMessage[] = "On line prednaska: OK";
+inline constexpr auto& kRunSucceededMessage = "On line prednaska: OK"_cp1250;
 
 }  // namespace orvello::core
 
