@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/cp1250_literal.h"
 #include "core/script_starter.h"
 #include "platform/real_disk.h"
 #include "test_util.h"
@@ -30,8 +31,7 @@ namespace {
 
 using testing::Click;
 
-// "Vybraný adresár:"
-constexpr char kHeading[] = "Vybran\xFD adres\xE1r:";
+constexpr auto& kHeading = "Vybraný adresár:"_cp1250;
 
 struct PickerCase {
   const char* name;
@@ -46,19 +46,13 @@ void PrintTo(const PickerCase& picker, std::ostream* out) { *out << picker.name;
 const PickerCase kPickers[] = {
     {"TForm3",
      [](Application& app, TForm1& main) { return std::make_unique<TForm3>(app, main.Edit4); },
-     [](TForm1& main) { return main.Edit4; },
-     "V\xFD"
-     "ber Style adres\xE1ru",
-     "OK"},
+     [](TForm1& main) { return main.Edit4; }, "Výber Style adresáru"_cp1250, "OK"},
     {"TForm4",
      [](Application& app, TForm1& main) { return std::make_unique<TForm4>(app, main.Edit5); },
-     [](TForm1& main) { return main.Edit5; }, "Adres\xE1r pre predn\xE1\x9Aku", "Ok"},
+     [](TForm1& main) { return main.Edit5; }, "Adresár pre prednášku"_cp1250, "Ok"},
     {"TForm5",
      [](Application& app, TForm1& main) { return std::make_unique<TForm5>(app, main.Edit2); },
-     [](TForm1& main) { return main.Edit2; },
-     "V\xFD"
-     "ber adres\xE1r RealProduceru",
-     "Ok"},
+     [](TForm1& main) { return main.Edit2; }, "Výber adresár RealProduceru"_cp1250, "Ok"},
 };
 
 class DirectoryPickerTest : public ::testing::TestWithParam<PickerCase> {
@@ -177,8 +171,7 @@ TEST_P(DirectoryPickerTest, RelativeFieldsFollowTheDirectoryBrowsedToLast) {
   EXPECT_TRUE(main_->Memo1->lines().empty());
   fs::current_path(temp_.path());
   Click(main_->Button9);
-  EXPECT_EQ(std::vector<std::string>{"3: Najprv nastavte Media s\xFA"
-                                     "bor."},
+  EXPECT_EQ(std::vector<std::string>{"3: Najprv nastavte Media súbor."_cp1250},
             main_->Memo1->lines());
 }
 
