@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QRect>
-#include <QWidget>
-
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -15,7 +12,6 @@
 #include "core/io_error.h"
 #include "platform/real_disk.h"
 #include "test_util.h"
-#include "ui/toolkit/qt/qt_application.h"
 #include "ui/ui_test_util.h"
 
 namespace fs = std::filesystem;
@@ -26,6 +22,9 @@ namespace {
 using orvello::testing::ReadFileBytes;
 using orvello::testing::WriteFileBytes;
 using testing::Click;
+using testing::IsShown;
+using testing::SetNextFileName;
+using testing::ShownBounds;
 using testing::TypeInto;
 
 constexpr auto& kMediaText = "Rm súbor spracovanej prednášky"_cp1250;
@@ -58,7 +57,13 @@ class Strih02Test : public ::testing::Test {
     form_->Show();
     return *form_;
   }
-  std::string Here(const std::string& name) { return temp_.path() + "/" + name; }
+  // `name` in the temporary folder, its '/' written as the platform's separator.
+  std::string Here(std::string name) {
+    for (char& c : name) {
+      if (c == '/') c = platform::kPathSeparator;
+    }
+    return temp_.path() + platform::kPathSeparator + name;
+  }
 
   fs::path saved_ = fs::current_path();
   orvello::testing::ScopedTempDir temp_;
@@ -169,7 +174,8 @@ TEST_F(Strih02Test, HelpOpensPomocInTheStyleFolderOrSaysWhyNot) {
   WriteFileBytes(Here("Style/pomoc.htm"), "<html></html>");
   form.Edit4->SetText("Style");  // relative: from the working directory
   Click(form.Button4);
-  EXPECT_EQ(std::vector<std::string>{"Style/pomoc.htm"}, opened_);
+  EXPECT_EQ(std::vector<std::string>{std::string("Style") + platform::kPathSeparator + "pomoc.htm"},
+            opened_);
   EXPECT_EQ(1u, form.Memo1->lines().size());
   EXPECT_TRUE(errors_.empty());
 }
@@ -200,20 +206,20 @@ TEST_F(Strih02Test, TimingAndProcessButtonsShareTheMessageCounter) {
 
 TEST_F(Strih02Test, TheMediaDialogSharesItsPathWithTheLastRun) {
   TForm1& form = Start();
-  qt::SetNextFileName(*app_, std::nullopt);
+  SetNextFileName(*app_, std::nullopt);
   Click(form.Button2);
   EXPECT_EQ("", form.Edit1->text());  // cancelled before any choice
 
-  qt::SetNextFileName(*app_, Here("přednaska.rm"));
+  SetNextFileName(*app_, Here("přednaska.rm"));
   Click(form.Button2);
   EXPECT_EQ(Here("přednaska.rm"_cp1250), form.Edit1->text());
 
   TypeInto(form.Edit1, "typed.rm");
-  qt::SetNextFileName(*app_, std::nullopt);
+  SetNextFileName(*app_, std::nullopt);
   Click(form.Button2);
   EXPECT_EQ(Here("přednaska.rm"_cp1250), form.Edit1->text());
 
-  qt::SetNextFileName(*app_, Here("日.rm"));  // no Windows-1250 name: refused
+  SetNextFileName(*app_, Here("日.rm"));  // no Windows-1250 name: refused
   Click(form.Button2);
   EXPECT_EQ(Here("přednaska.rm"_cp1250), form.Edit1->text());
   EXPECT_EQ(2u, errors_.size());
@@ -234,7 +240,7 @@ TEST_F(Strih02Test, TheProcessButtonPublishesTheExampleLecture) {
   ASSERT_TRUE(errors_.empty());
   EXPECT_EQ("Style", form.Edit4->text());
   EXPECT_EQ("Producer", form.Edit2->text());
-  qt::SetNextFileName(*app_, Here("lecture/prednaska.rm"));
+  SetNextFileName(*app_, Here("lecture/prednaska.rm"));
   Click(form.Button2);
   form.Edit5->SetText("out");  // relative, as typed
   Click(form.Button1);
@@ -266,10 +272,10 @@ TEST_F(Strih02Test, ARunThatFailsOnAFileShowsTheErrorAndNoSuccessLine) {
 TEST_F(Strih02Test, ControlsSitAtTheirPlaces) {
   TForm1& form = Start();
   EXPECT_EQ("  Orvello", form.window().caption());
-  EXPECT_EQ(QSize(573, 286), qt::WidgetOf(&form.window())->size());
+  EXPECT_EQ((Bounds{0, 0, 573, 286}), ShownBounds(&form.window()));
   struct Place {
     Control* control;
-    QRect rect;
+    Bounds rect;
     std::string caption;
   };
   const std::string open = "Otvoriť"_cp1250;
@@ -291,8 +297,8 @@ TEST_F(Strih02Test, ControlsSitAtTheirPlaces) {
       {form.Button4, {280, 192, 105, 33}, "Pomoc"},
   };
   for (const Place& p : places) {
-    EXPECT_EQ(p.rect, qt::WidgetOf(p.control)->geometry()) << p.caption;
-    EXPECT_TRUE(qt::WidgetOf(p.control)->isVisible()) << p.caption;
+    EXPECT_EQ(p.rect, ShownBounds(p.control)) << p.caption;
+    EXPECT_TRUE(IsShown(p.control)) << p.caption;
     if (auto* button = dynamic_cast<Button*>(p.control)) {
       EXPECT_EQ(p.caption, button->caption());
     }

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTimer>
-
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -49,7 +47,7 @@ class ProgramTest : public ::testing::Test {
 
 TEST_F(ProgramTest, ShowsTheMainWindowOnlyAndEndsWhenItCloses) {
   std::vector<bool> shown;
-  QTimer::singleShot(0, [&] {
+  testing::RunSoon([&] {
     for (Window* window : Windows()) shown.push_back(window->visible());
     program_->Form3.Show();  // an open picker does not keep the program alive
     program_->Form1.window().Close();
