@@ -72,6 +72,15 @@ void Win32Window::SetSize(int width, int height) {
 void Win32Window::Resize() {
   SIZE size = WindowSizeFor(width_, height_, kStyle, dpi_);
   SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The frame the system draws may differ from the one it computes for a DPI; measure it.
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  int missing_x = Scale(width_, dpi_) - client.right;
+  int missing_y = Scale(height_, dpi_) - client.bottom;
+  if (missing_x != 0 || missing_y != 0) {
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx + missing_x, size.cy + missing_y,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 void Win32Window::Show() {
