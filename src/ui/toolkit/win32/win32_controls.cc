@@ -97,12 +97,14 @@ HWND MakeChild(HWND parent, const wchar_t* class_name, const std::string& text, 
                          at.height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
-std::string TextOf(HWND hwnd) {
+std::wstring WideTextOf(HWND hwnd) {
   std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
   text.resize(
       static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-  return FromWideReplacing(text);
+  return text;
 }
+
+std::string TextOf(HWND hwnd) { return FromWideReplacing(WideTextOf(hwnd)); }
 
 void SetTextOf(HWND hwnd, const std::string& cp1250) {
   SetWindowTextW(hwnd, ToWide(cp1250).c_str());
@@ -161,6 +163,21 @@ Win32Edit::Win32Edit(HWND parent, const Bounds& bounds, const std::string& text,
                    bounds) {
   SendMessageW(hwnd(), EM_SETLIMITTEXT, 0, 0);  // as long as memory allows
   RefuseForeignCharacters(hwnd());
+  SetText(text);
+}
+
+std::string Win32Edit::text() const {
+  std::wstring now = WideTextOf(hwnd());
+  return now == shown_ ? set_ : FromWideReplacing(now);
+}
+
+void Win32Edit::SetText(const std::string& text) {
+  set_ = text;
+  shown_ = ToWide(text);
+  for (wchar_t& c : shown_) {
+    if (c == L'\0') c = L' ';
+  }
+  SetWindowTextW(hwnd(), shown_.c_str());
 }
 
 Win32Memo::Win32Memo(HWND parent, const Bounds& bounds, int dpi)

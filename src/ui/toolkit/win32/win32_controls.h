@@ -37,6 +37,7 @@ HWND MakeChild(HWND parent, const wchar_t* class_name, const std::string& text, 
 
 /// The text of a window, in Windows-1250 ('?' for what the code page lacks).
 std::string TextOf(HWND hwnd);
+std::wstring WideTextOf(HWND hwnd);
 void SetTextOf(HWND hwnd, const std::string& cp1250);
 
 /// The parts of Control that only need the handle. Bounds are kept at 96 DPI, as given.
@@ -82,8 +83,14 @@ class Win32Label : public Win32Control<Label> {
 class Win32Edit : public Win32Control<Edit> {
  public:
   Win32Edit(HWND parent, const Bounds& bounds, const std::string& text, int dpi);
-  std::string text() const override { return TextOf(hwnd()); }
-  void SetText(const std::string& text) override { SetTextOf(hwnd(), text); }
+  /// The text the program set, every byte of it, until the user changes it.
+  std::string text() const override;
+  /// Shows `text`; a zero byte, which the control cannot hold, shows as a space.
+  void SetText(const std::string& text) override;
+
+ private:
+  std::string set_;
+  std::wstring shown_;
 };
 
 /// A read-only box of lines that wraps them at its width, scrolls vertically when they do not
