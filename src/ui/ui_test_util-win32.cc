@@ -8,6 +8,7 @@
 #include "ui/toolkit/win32/win32_application.h"
 #include "ui/toolkit/win32/win32_directory_list.h"
 #include "ui/toolkit/win32/win32_string_grid.h"
+#include "ui/toolkit/win32/win32_text.h"
 
 namespace orvello::ui::testing {
 
@@ -33,14 +34,6 @@ void CALLBACK RunTask(HWND, UINT, UINT_PTR id, DWORD) {
   task();
 }
 
-std::wstring Wide(const std::string& utf8) {
-  int length =
-      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
-  return wide;
-}
-
 }  // namespace
 
 std::unique_ptr<Application> MakeTestApplication(std::vector<std::string>* errors) {
@@ -55,7 +48,7 @@ void TypeInto(Edit* edit, const std::string& utf8) {
   HWND hwnd = win32::HandleOf(edit);
   SetFocus(hwnd);
   SendMessageW(hwnd, EM_SETSEL, 0, -1);
-  for (wchar_t unit : Wide(utf8)) SendMessageW(hwnd, WM_CHAR, unit, 1);
+  for (wchar_t unit : win32::Utf8ToWide(utf8)) SendMessageW(hwnd, WM_CHAR, unit, 1);
 }
 
 void SetNextFileName(Application& app, std::optional<std::string> utf8_path) {
@@ -65,7 +58,7 @@ void SetNextFileName(Application& app, std::optional<std::string> utf8_path) {
 bool OpenDirectory(DirectoryList* list, const std::string& utf8_name) {
   auto* win32_list = dynamic_cast<win32::Win32DirectoryList*>(list);
   std::vector<std::wstring> lines = win32_list->lines();
-  std::wstring name = Wide(utf8_name);
+  std::wstring name = win32::Utf8ToWide(utf8_name);
   for (size_t index = 0; index < lines.size(); ++index) {
     if (lines[index] != name) continue;
     HWND hwnd = win32_list->hwnd();

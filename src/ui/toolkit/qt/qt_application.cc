@@ -11,6 +11,7 @@
 
 #include "core/io_error.h"
 #include "ui/toolkit/handler_guard.h"
+#include "ui/toolkit/native_application.h"
 #include "ui/toolkit/qt/qt_controls.h"
 #include "ui/toolkit/qt/qt_text.h"
 #include "ui/toolkit/qt/qt_window.h"
@@ -117,6 +118,18 @@ class QtApplication : public Application {
 std::unique_ptr<Application> MakeApplication(int& argc, char** argv) {
   return std::make_unique<QtApplication>(argc, argv);
 }
+
+}  // namespace orvello::ui::qt
+
+namespace orvello::ui {
+
+std::unique_ptr<Application> MakeNativeApplication(int& argc, char** argv) {
+  return qt::MakeApplication(argc, argv);
+}
+
+}  // namespace orvello::ui
+
+namespace orvello::ui::qt {
 
 QWidget* WidgetOf(Control* control) {
   auto* holder = dynamic_cast<WidgetHolder*>(control);

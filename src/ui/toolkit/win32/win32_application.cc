@@ -9,6 +9,7 @@
 
 #include "core/io_error.h"
 #include "ui/toolkit/handler_guard.h"
+#include "ui/toolkit/native_application.h"
 #include "ui/toolkit/toolkit_texts.h"
 #include "ui/toolkit/win32/win32_controls.h"
 #include "ui/toolkit/win32/win32_text.h"
@@ -27,14 +28,6 @@ std::wstring DialogFilter(const std::string& filter) {
   result.push_back(L'\0');
   result.push_back(L'\0');
   return result;
-}
-
-std::wstring WideFromUtf8(const std::string& utf8) {
-  int length =
-      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
-  return wide;
 }
 
 std::wstring CurrentDirectory() {
@@ -94,7 +87,7 @@ class Win32Application : public Application {
   bool RunFileOpenDialog(const std::string& filter, std::string* path) override {
     std::wstring chosen;
     if (next_answer_) {
-      if (*next_answer_) chosen = WideFromUtf8(**next_answer_);
+      if (*next_answer_) chosen = Utf8ToWide(**next_answer_);
       next_answer_.reset();
     } else if (!AskForFile(filter, &chosen)) {
       return false;
@@ -146,6 +139,19 @@ class Win32Application : public Application {
 }  // namespace
 
 std::unique_ptr<Application> MakeApplication() { return std::make_unique<Win32Application>(); }
+
+}  // namespace orvello::ui::win32
+
+namespace orvello::ui {
+
+// Windows gives the program its arguments itself; the windows take none.
+std::unique_ptr<Application> MakeNativeApplication(int&, char**) {
+  return win32::MakeApplication();
+}
+
+}  // namespace orvello::ui
+
+namespace orvello::ui::win32 {
 
 HWND HandleOf(Control* control) {
   auto* child = dynamic_cast<Child*>(control);

@@ -2,6 +2,7 @@
 
 #include "core/cp1250_code_page.h"
 #include "core/encoding.h"
+#include "ui/toolkit/win32/win32_api.h"
 
 namespace orvello::ui::win32 {
 
@@ -28,6 +29,14 @@ std::string FromWideReplacing(std::wstring_view text) {
     result.push_back(byte);
   }
   return result;
+}
+
+std::wstring Utf8ToWide(std::string_view utf8) {
+  int size = static_cast<int>(utf8.size());
+  int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
+  return wide;
 }
 
 bool Cp1250Holds(wchar_t unit) {

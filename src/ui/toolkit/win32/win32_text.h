@@ -20,6 +20,10 @@ bool FromWide(std::wstring_view text, std::string* cp1250);
 /// one) replaced by '?'.
 std::string FromWideReplacing(std::wstring_view text);
 
+/// `utf8` as UTF-16, for paths that come from outside the program (tests' answers) and may hold
+/// any character.
+std::wstring Utf8ToWide(std::string_view utf8);
+
 /// True when Windows-1250 holds the UTF-16 unit `unit` (never for half of a surrogate pair).
 bool Cp1250Holds(wchar_t unit);
 
