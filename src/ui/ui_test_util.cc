@@ -1,26 +1,27 @@
+// Implementation details: the Qt backend's controls are looked at through their widgets.
 #include "ui/ui_test_util.h"
 
-#include <QLineEdit>
+#include <QAbstractScrollArea>
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QClipboard>
+#include <QScrollBar>
 #include <QString>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
 
 #include "ui/toolkit/qt/qt_application.h"
+#include "ui/toolkit/qt/qt_memo.h"
+#include "ui/toolkit/qt/qt_text.h"
 
 namespace orvello::ui::testing {
 
-std::unique_ptr<Application> MakeTestApplication(std::vector<std::string>* errors) {
-  static int argc = 1;
-  static char arg0[] = "ui_tests";
-  static char* argv[] = {arg0, nullptr};
-  auto app = qt::MakeApplication(argc, argv);
-  qt::SetErrorRecorder(*app, [errors](const std::string& text) { errors->push_back(text); });
-  return app;
-}
+namespace {
 
-void Click(Button* button) { QTest::mouseClick(qt::WidgetOf(button), Qt::LeftButton); }
-
-void TypeInto(Edit* edit, const std::string& utf8) {
-  QWidget* widget = qt::WidgetOf(edit);
+// Selects all in `widget`, then types `utf8` key by key.
+void TypeKeys(QWidget* widget, const std::string& utf8) {
   widget->setFocus();
   QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
   // Qt Test types ASCII only; other characters arrive as a key press carrying their text.
@@ -35,6 +36,81 @@ void TypeInto(Edit* edit, const std::string& utf8) {
     }
     i += length;
   }
+}
+
+QTextEdit* MemoWidget(Memo* memo) { return qobject_cast<QTextEdit*>(qt::WidgetOf(memo)); }
+
+// Lets the widgets finish what they put off: laying out, showing or hiding a scroll bar.
+void Settle() { QCoreApplication::processEvents(); }
+
+}  // namespace
+
+std::unique_ptr<Application> MakeTestApplication(std::vector<std::string>* errors) {
+  static int argc = 1;
+  static char arg0[] = "ui_tests";
+  static char* argv[] = {arg0, nullptr};
+  auto app = qt::MakeApplication(argc, argv);
+  qt::SetErrorRecorder(*app, [errors](const std::string& text) { errors->push_back(text); });
+  return app;
+}
+
+void Click(Button* button) { QTest::mouseClick(qt::WidgetOf(button), Qt::LeftButton); }
+
+void TypeInto(Edit* edit, const std::string& utf8) { TypeKeys(qt::WidgetOf(edit), utf8); }
+
+void TypeInto(Memo* memo, const std::string& utf8) { TypeKeys(qt::WidgetOf(memo), utf8); }
+
+std::string CopyAll(Memo* memo) {
+  QWidget* widget = qt::WidgetOf(memo);
+  widget->setFocus();
+  QApplication::clipboard()->clear();
+  QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier);
+  return qt::FromQStringReplacing(QApplication::clipboard()->text());
+}
+
+ScrollBars ScrollBarsOf(Control* control) {
+  Settle();
+  auto* area = qobject_cast<QAbstractScrollArea*>(qt::WidgetOf(control));
+  if (!area) return {};
+  return {area->verticalScrollBar()->isVisibleTo(area),
+          area->horizontalScrollBar()->isVisibleTo(area)};
+}
+
+std::vector<std::string> ShownRows(Memo* memo) {
+  Settle();
+  QTextDocument* document = MemoWidget(memo)->document();
+  QAbstractTextDocumentLayout* layout = document->documentLayout();
+  std::vector<std::string> rows;
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    layout->blockBoundingRect(block);  // lays the block out
+    for (int i = 0; i < block.layout()->lineCount(); ++i) {
+      QTextLine line = block.layout()->lineAt(i);
+      QString row = block.text().mid(line.textStart(), line.textLength());
+      rows.push_back(qt::FromQStringReplacing(qt::WithoutAddedBreaks(row)));
+    }
+  }
+  return rows;
+}
+
+std::string Joined(const std::vector<std::string>& rows) {
+  std::string joined;
+  for (const std::string& row : rows) joined += row;
+  return joined;
+}
+
+void ScrollToFirstRow(Memo* memo) {
+  Settle();
+  MemoWidget(memo)->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
+}
+
+bool LastRowInView(Memo* memo) {
+  Settle();
+  QTextEdit* edit = MemoWidget(memo);
+  QTextCursor end(edit->document());
+  end.movePosition(QTextCursor::End);
+  QRect row = edit->cursorRect(end);
+  return row.top() >= 0 && row.top() + row.height() <= edit->viewport()->height();
 }
 
 }  // namespace orvello::ui::testing

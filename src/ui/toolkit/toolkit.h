@@ -52,7 +52,10 @@ class Edit : public Control {
   virtual void SetText(const std::string& text) = 0;
 };
 
-/// A multi-line text box that the program fills line by line.
+/// A multi-line text box that the program fills line by line and the user only reads, selects and
+/// copies. Lines wrap at the box's width (between words; in a path after a separator; anywhere
+/// only within a word longer than a row); a vertical scroll bar appears when the rows do not fit,
+/// a horizontal one never; each appended line is scrolled into view.
 class Memo : public Control {
  public:
   virtual void Clear() = 0;

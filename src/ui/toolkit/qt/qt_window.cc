@@ -6,6 +6,7 @@
 
 #include "ui/toolkit/qt/qt_controls.h"
 #include "ui/toolkit/qt/qt_directory_list.h"
+#include "ui/toolkit/qt/qt_memo.h"
 #include "ui/toolkit/qt/qt_string_grid.h"
 #include "ui/toolkit/qt/qt_text.h"
 
