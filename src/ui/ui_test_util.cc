@@ -1,16 +1,22 @@
-// Implementation details: the Qt backend's controls are looked at through their widgets.
+// Implementation details: the Qt backend's controls are looked at through their widgets. A grid
+// cell's tool tip is asked for as Qt asks for it, with a help event at the cell's centre; any tip
+// left from before is removed first, because a hidden tip lingers while it fades out.
 #include "ui/ui_test_util.h"
 
 #include <QAbstractScrollArea>
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
+#include <QHelpEvent>
 #include <QScrollBar>
 #include <QString>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
+#include <QToolTip>
 
 #include "ui/toolkit/qt/qt_application.h"
 #include "ui/toolkit/qt/qt_memo.h"
@@ -40,8 +46,18 @@ void TypeKeys(QWidget* widget, const std::string& utf8) {
 
 QTextEdit* MemoWidget(Memo* memo) { return qobject_cast<QTextEdit*>(qt::WidgetOf(memo)); }
 
+QTableWidget* GridWidget(StringGrid* grid) {
+  return qobject_cast<QTableWidget*>(qt::WidgetOf(grid));
+}
+
 // Lets the widgets finish what they put off: laying out, showing or hiding a scroll bar.
 void Settle() { QCoreApplication::processEvents(); }
+
+// `rect` of `widget` in the coordinates of its window.
+Bounds InWindow(const QWidget* widget, const QRect& rect) {
+  QPoint at = widget->mapTo(widget->window(), rect.topLeft());
+  return {at.x(), at.y(), rect.width(), rect.height()};
+}
 
 }  // namespace
 
@@ -111,6 +127,35 @@ bool LastRowInView(Memo* memo) {
   end.movePosition(QTextCursor::End);
   QRect row = edit->cursorRect(end);
   return row.top() >= 0 && row.top() + row.height() <= edit->viewport()->height();
+}
+
+std::string CellToolTip(StringGrid* grid, int column, int row) {
+  QTableWidget* table = GridWidget(grid);
+  QModelIndex cell = table->model()->index(row, column);
+  table->scrollTo(cell);
+  Settle();
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->inherits("QTipLabel")) delete widget;
+  }
+  QPoint centre = table->visualRect(cell).center();
+  QHelpEvent event(QEvent::ToolTip, centre, table->viewport()->mapToGlobal(centre));
+  QApplication::sendEvent(table->viewport(), &event);
+  if (!QToolTip::isVisible()) return "";
+  QString tip = QToolTip::text();
+  if (Qt::mightBeRichText(tip)) tip = QTextDocumentFragment::fromHtml(tip).toPlainText();
+  return qt::FromQStringReplacing(tip);
+}
+
+Bounds CellBounds(StringGrid* grid, int column, int row) {
+  Settle();
+  QTableWidget* table = GridWidget(grid);
+  return InWindow(table->viewport(), table->visualRect(table->model()->index(row, column)));
+}
+
+Bounds ScrollingArea(StringGrid* grid) {
+  Settle();
+  QWidget* viewport = GridWidget(grid)->viewport();
+  return InWindow(viewport, viewport->rect());
 }
 
 }  // namespace orvello::ui::testing

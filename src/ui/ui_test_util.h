@@ -29,7 +29,7 @@ void TypeInto(Memo* memo, const std::string& utf8);
 /// clipboard then holds (Windows-1250, lines joined by "\n").
 std::string CopyAll(Memo* memo);
 
-/// Which scroll bars a memo shows. Its window must be shown.
+/// Which scroll bars a memo or a grid shows. Its window must be shown.
 struct ScrollBars {
   bool vertical = false;
   bool horizontal = false;
@@ -48,6 +48,15 @@ void ScrollToFirstRow(Memo* memo);
 
 /// Whether the last row of `memo` is in view, whole. Its window must be shown.
 bool LastRowInView(Memo* memo);
+
+/// The tool tip that a cell of `grid` shows while the mouse rests over it (Windows-1250; empty
+/// when it shows none). The cell is scrolled into view first. Its window must be shown.
+std::string CellToolTip(StringGrid* grid, int column, int row);
+
+/// Where `grid` draws a cell, as scrolled now, grid lines excluded; and the area its cells
+/// scroll in. Both in its window's coordinates.
+Bounds CellBounds(StringGrid* grid, int column, int row);
+Bounds ScrollingArea(StringGrid* grid);
 
 }  // namespace orvello::ui::testing
 

@@ -68,7 +68,9 @@ class Frame : public Control {};
 
 /// A grid of texts addressed by column and row from 0; row 0 and column 0 are fixed headers.
 /// The user can select cells but not type into them. A cell never set reads empty; setting a cell
-/// at any row stores it, even at or beyond the row count, where it is kept but not shown.
+/// at any row stores it, even at or beyond the row count, where it is kept but not shown. Cells
+/// have the size asked for, but the last column takes the width the scrolling area has left; the
+/// mouse resting over a cell too narrow for its text shows the whole text in a tool tip.
 class StringGrid : public Control {
  public:
   virtual int column_count() const = 0;
