@@ -8,8 +8,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHelpEvent>
+#include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QString>
+#include <QStyleOptionButton>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextBlock>
@@ -18,9 +21,12 @@
 #include <QTextEdit>
 #include <QToolTip>
 
+#include <algorithm>
+
 #include "ui/toolkit/qt/qt_application.h"
 #include "ui/toolkit/qt/qt_memo.h"
 #include "ui/toolkit/qt/qt_text.h"
+#include "ui/toolkit/qt/qt_window.h"
 
 namespace orvello::ui::testing {
 
@@ -83,6 +89,10 @@ std::string CopyAll(Memo* memo) {
   QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier);
   return qt::FromQStringReplacing(QApplication::clipboard()->text());
+}
+
+std::vector<Control*> ControlsOf(Window& window) {
+  return dynamic_cast<qt::QtWindow&>(window).controls();
 }
 
 ScrollBars ScrollBarsOf(Control* control) {
@@ -156,6 +166,32 @@ Bounds ScrollingArea(StringGrid* grid) {
   Settle();
   QWidget* viewport = GridWidget(grid)->viewport();
   return InWindow(viewport, viewport->rect());
+}
+
+int CaptionWidth(Control* control) {
+  QWidget* widget = qt::WidgetOf(control);
+  if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    return button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width();
+  }
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    return label->fontMetrics().horizontalAdvance(label->text());
+  }
+  return 0;
+}
+
+int CaptionRoom(Control* control) {
+  QWidget* widget = qt::WidgetOf(control);
+  if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    if (button->autoDefault()) option.features |= QStyleOptionButton::AutoDefaultButton;
+    return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+  }
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    return label->contentsRect().width() - 2 * label->margin() - std::max(label->indent(), 0);
+  }
+  return widget ? widget->width() : 0;
 }
 
 }  // namespace orvello::ui::testing

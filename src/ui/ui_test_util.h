@@ -29,6 +29,9 @@ void TypeInto(Memo* memo, const std::string& utf8);
 /// clipboard then holds (Windows-1250, lines joined by "\n").
 std::string CopyAll(Memo* memo);
 
+/// The controls of `window`, in the order they were made.
+std::vector<Control*> ControlsOf(Window& window);
+
 /// Which scroll bars a memo or a grid shows. Its window must be shown.
 struct ScrollBars {
   bool vertical = false;
@@ -57,6 +60,11 @@ std::string CellToolTip(StringGrid* grid, int column, int row);
 /// scroll in. Both in its window's coordinates.
 Bounds CellBounds(StringGrid* grid, int column, int row);
 Bounds ScrollingArea(StringGrid* grid);
+
+/// How wide the caption of a button or a label is, in pixels, in the font the control draws it
+/// with; and how wide the control's room for it is: its width less its frame and padding.
+int CaptionWidth(Control* control);
+int CaptionRoom(Control* control);
 
 }  // namespace orvello::ui::testing
 

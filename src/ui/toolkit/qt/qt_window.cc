@@ -41,6 +41,12 @@ QtWindow::~QtWindow() {
 
 QWidget* QtWindow::widget() const { return widget_.get(); }
 
+std::vector<Control*> QtWindow::controls() const {
+  std::vector<Control*> controls;
+  for (const auto& control : controls_) controls.push_back(control.get());
+  return controls;
+}
+
 std::string QtWindow::caption() const { return FromQStringReplacing(widget_->windowTitle()); }
 
 void QtWindow::SetCaption(const std::string& caption) {
