@@ -113,7 +113,7 @@ std::vector<std::string> ShownRows(Memo* memo) {
     for (int i = 0; i < block.layout()->lineCount(); ++i) {
       QTextLine line = block.layout()->lineAt(i);
       QString row = block.text().mid(line.textStart(), line.textLength());
-      rows.push_back(qt::FromQStringReplacing(qt::WithoutAddedBreaks(row)));
+      rows.push_back(qt::FromQStringReplacing(qt::WithoutPathBreaks(row)));
     }
   }
   return rows;

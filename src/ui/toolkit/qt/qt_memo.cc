@@ -1,7 +1,8 @@
-// Implementation details: Qt's line breaking finds no break opportunity inside a path such as
-// "C:\kurz\lekcia", so it would cut one anywhere. The memo therefore lays each line out with a
-// zero-width space after every separator, and takes those out again wherever text leaves it.
-// Windows-1250 has no zero-width space, so every one in the box is the memo's own. The box
+// Implementation details: Qt's line breaking finds no break opportunity after the separators of a
+// path such as "C:\kurz\lekcia", so it would cut one anywhere, or after a hyphen in the middle of
+// a name. The memo therefore lays each path out with a zero-width space after every separator and
+// a word joiner between all other characters, and takes both out again wherever text leaves it.
+// Windows-1250 has neither character, so every one in the box is the memo's own. The box
 // scrolls by pixels, not by rows, so that its last row can sit whole at its bottom edge.
 #include "ui/toolkit/qt/qt_memo.h"
 
@@ -11,6 +12,8 @@
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 
+#include <algorithm>
+
 #include "ui/toolkit/qt/qt_text.h"
 
 namespace orvello::ui::qt {
@@ -18,8 +21,11 @@ namespace orvello::ui::qt {
 namespace {
 
 constexpr char16_t kZeroWidthSpace = u'\u200B';
+constexpr char16_t kWordJoiner = u'\u2060';
 
-/// The box, whose copies and drags hand out the text without the added breaks.
+bool IsSeparator(QChar c) { return c == u'\\' || c == u'/'; }
+
+/// The box, whose copies and drags hand out the text without the added characters.
 class MemoWidget : public QTextEdit {
  public:
   explicit MemoWidget(QWidget* parent) : QTextEdit(parent) {}
@@ -27,24 +33,36 @@ class MemoWidget : public QTextEdit {
  protected:
   QMimeData* createMimeDataFromSelection() const override {
     auto* data = new QMimeData;
-    data->setText(WithoutAddedBreaks(textCursor().selection().toPlainText()));
+    data->setText(WithoutPathBreaks(textCursor().selection().toPlainText()));
     return data;
   }
 };
 
 }  // namespace
 
-QString WithBreaksAfterSeparators(const QString& line) {
+QString WithPathBreaks(const QString& line) {
   QString laid_out;
-  laid_out.reserve(line.size() + line.size() / 8);
-  for (QChar c : line) {
-    laid_out += c;
-    if (c == u'\\' || c == u'/') laid_out += QChar(kZeroWidthSpace);
+  laid_out.reserve(line.size() * 2);
+  for (qsizetype start = 0; start < line.size();) {
+    qsizetype end = start;
+    bool blank = line.at(start).isSpace();
+    while (end < line.size() && line.at(end).isSpace() == blank) ++end;
+    QStringView run = QStringView(line).mid(start, end - start);
+    bool path = !blank && std::any_of(run.begin(), run.end(), IsSeparator);
+    for (qsizetype i = 0; i < run.size(); ++i) {
+      laid_out += run[i];
+      if (path && i + 1 < run.size()) {
+        laid_out += QChar(IsSeparator(run[i]) ? kZeroWidthSpace : kWordJoiner);
+      }
+    }
+    start = end;
   }
   return laid_out;
 }
 
-QString WithoutAddedBreaks(QString shown) { return shown.remove(QChar(kZeroWidthSpace)); }
+QString WithoutPathBreaks(QString shown) {
+  return shown.remove(QChar(kZeroWidthSpace)).remove(QChar(kWordJoiner));
+}
 
 QtMemo::QtMemo(QWidget* parent, const Bounds& bounds)
     : QtControl(new MemoWidget(parent)), memo_(static_cast<QTextEdit*>(widget())) {
@@ -67,7 +85,7 @@ void QtMemo::Append(const std::string& line) {
   QTextCursor end(memo_->document());
   end.movePosition(QTextCursor::End);
   if (!lines_.empty()) end.insertBlock();
-  end.insertText(WithBreaksAfterSeparators(ToQString(line)));
+  end.insertText(WithPathBreaks(ToQString(line)));
   lines_.push_back(line);
   memo_->setTextCursor(end);
   memo_->ensureCursorVisible();

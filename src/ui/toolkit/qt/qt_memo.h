@@ -13,9 +13,9 @@ class QTextEdit;
 namespace orvello::ui::qt {
 
 /// A read-only box of lines; the program appends them, the user reads, selects and copies them.
-/// Lines wrap at the box's width: between words, in a path after a separator ('\' or '/'), and
-/// anywhere only within a word longer than a row. A vertical scroll bar appears when the rows do
-/// not fit, a horizontal one never, and each appended line is scrolled into view.
+/// Lines wrap at the box's width: between words, in a path only after a separator ('\' or '/'),
+/// and anywhere only within a word or a name longer than a row. A vertical scroll bar appears when
+/// the rows do not fit, a horizontal one never, and each appended line is scrolled into view.
 class QtMemo : public QtControl<Memo> {
  public:
   QtMemo(QWidget* parent, const Bounds& bounds);
@@ -28,13 +28,14 @@ class QtMemo : public QtControl<Memo> {
   std::vector<std::string> lines_;
 };
 
-/// `line` as the memo lays it out: with a zero-width space after each path separator, where a
-/// row may then end.
-QString WithBreaksAfterSeparators(const QString& line);
+/// `line` as the memo lays it out. Within a path (a run of non-blank characters that holds a
+/// separator) a row may end only after a separator: a zero-width space follows each separator and
+/// a word joiner each other character but the run's last. Elsewhere words break as usual.
+QString WithPathBreaks(const QString& line);
 
 /// The text of `shown`, laid out by the memo, as the user reads and copies it: without the
-/// zero-width spaces the memo added.
-QString WithoutAddedBreaks(QString shown);
+/// characters that WithPathBreaks added.
+QString WithoutPathBreaks(QString shown);
 
 }  // namespace orvello::ui::qt
 
