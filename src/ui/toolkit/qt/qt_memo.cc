@@ -7,7 +7,6 @@
 #include "ui/toolkit/qt/qt_memo.h"
 
 #include <QMimeData>
-#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
