@@ -22,6 +22,8 @@ namespace {
 using orvello::testing::ReadFileBytes;
 using orvello::testing::ScopedTempDir;
 using orvello::testing::WriteFileBytes;
+using testing::CellBounds;
+using testing::ScrollingArea;
 using testing::TypeInto;
 
 const std::string kQuestion = "Uložiť súbor?"_cp1250;
@@ -120,21 +122,62 @@ TEST_F(Unit6Test, StartsWithNumberedEmptyRowsAndTheQuestionHidden) {
   EXPECT_TRUE(form_->window().visible()) << "Zrušiť keeps the editor open";
 }
 
-// Each field stands above its grid column, whatever frame the backend draws around the grid.
-TEST_F(Unit6Test, FieldsStandAboveTheirGridColumns) {
+// Each field stands above its grid column, whatever frame the style draws around the grid. The
+// cells keep their size, but the last column reaches to the end of the scrolling area.
+TEST_F(Unit6Test, FieldsStandAboveTheirGridColumnsAndTheLastColumnFillsTheRest) {
+  StringGrid* grid = form_->StringGrid1;
   Edit* fields[] = {form_->Edit1, form_->Edit2, form_->Edit3, form_->Edit4};
-  for (int column = 1; column <= 4; ++column) {
-    Bounds field = testing::ShownBounds(fields[column - 1]);
-    Bounds cell = testing::ShownCell(form_->StringGrid1, column, 0);
-    EXPECT_NEAR(field.left, cell.left, 1) << "column " << column;
-    if (column < 4) {  // the last column takes the width left
-      EXPECT_NEAR(field.width, cell.width, 1) << "column " << column;
+  for (int column = 0; column <= 4; ++column) {
+    Bounds cell = CellBounds(grid, column, 1);
+    EXPECT_EQ(cell.height, 15) << "column " << column;
+    if (column < 4) {
+      EXPECT_EQ(cell.width, 70) << "column " << column;
     }
+    if (column == 0) continue;
+    Bounds field = fields[column - 1]->bounds();
+    EXPECT_NEAR(field.left, cell.left, 1) << "column " << column;
+    EXPECT_LE(field.width, cell.width + 1) << "column " << column;
     EXPECT_LT(field.top + field.height, cell.top) << "column " << column;
   }
-  Bounds number = testing::ShownBounds(form_->Button8);
-  EXPECT_LE(number.left + number.width, testing::ShownBounds(form_->Edit1).left);
-  EXPECT_GE(number.left, testing::ShownBounds(form_->StringGrid1).left) << "above column 0";
+  Bounds area = ScrollingArea(grid);
+  Bounds last = CellBounds(grid, 4, 1);
+  EXPECT_GT(last.width, 70);
+  EXPECT_NEAR(last.left + last.width, area.left + area.width, 1) << "the grid line may follow";
+  EXPECT_TRUE(testing::ScrollBarsOf(grid).vertical);
+  EXPECT_FALSE(testing::ScrollBarsOf(grid).horizontal);
+  Bounds number = form_->Button8->bounds();
+  EXPECT_LE(number.left + number.width, form_->Edit1->bounds().left);
+  EXPECT_GE(number.left, grid->bounds().left) << "above column 0";
+}
+
+TEST_F(Unit6Test, ACellTooNarrowForItsTextShowsItWholeInATip) {
+  const std::string clip = "klip ťažký na koniec prednášky.avi"_cp1250;
+  TypeInto(form_->Edit4, "klip ťažký na koniec prednášky.avi");
+  Click(form_->Button9);
+  StringGrid* grid = form_->StringGrid1;
+  grid->SetCell(4, 2, "slide01.jpg");
+  grid->SetCell(1, 3, "00:00:00 a dlhý komentár"_cp1250);
+  grid->SetCell(4, 95, "stranka s tabuľkou výsledkov.htm"_cp1250);
+  grid->SetCell(4, 4, "<b>tučné</b> a ešté dlhšie"_cp1250);  // markup, shown as it is
+  struct Case {
+    int column;
+    int row;
+    std::string tip;
+  };
+  const Case cases[] = {
+      {4, 1, clip},
+      {1, 1, ""},  // "00:00:00" fits
+      {4, 2, ""},
+      {0, 0, ""},
+      {4, 5, ""},  // empty
+      {1, 3, grid->cell(1, 3)},
+      {4, 95, grid->cell(4, 95)},  // scrolled to first
+      {4, 4, grid->cell(4, 4)},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(testing::CellToolTip(grid, c.column, c.row), c.tip)
+        << "column " << c.column << ", row " << c.row;
+  }
 }
 
 TEST_F(Unit6Test, ButtonsStandInAColumnRightOfTheGridAndTheQuestionBelowIt) {

@@ -1,10 +1,10 @@
 #ifndef ORVELLO_UI_UI_TEST_UTIL_H_
 #define ORVELLO_UI_UI_TEST_UTIL_H_
 
-// What the window tests share, for every backend of the toolkit: an application whose error
-// dialog is a recorder, and the few steps that click, type and look at a control as a user
-// would. Each backend has its own file of them (ui_test_util-qt.cc, ui_test_util-win32.cc); the
-// tests themselves see the toolkit interface only.
+// What the window tests share: an application whose error dialog is a recorder, the user's
+// clicks and key presses, and a look at what a control shows. Only the definitions know the
+// toolkit's backend, one file for each (ui_test_util-qt.cc, ui_test_util-win32.cc); the tests use
+// these and the toolkit interface, so one test source covers every backend.
 
 #include <functional>
 #include <memory>
@@ -33,11 +33,17 @@ namespace orvello::ui::testing {
 /// instead of a dialog. Make it before the windows; they must go before it.
 std::unique_ptr<Application> MakeTestApplication(std::vector<std::string>* errors);
 
-/// Clicks `button` with the left mouse button, as the user would.
+/// Clicks the widget of `button` with the left mouse button, as the user would.
 void Click(Button* button);
 
-/// Selects all of `edit` and types `utf8` into it character by character, as the user would.
+/// Types `utf8` into the widget of `edit` key by key after selecting all, as the user would.
 void TypeInto(Edit* edit, const std::string& utf8);
+/// The same into a memo, which should take none of it.
+void TypeInto(Memo* memo, const std::string& utf8);
+
+/// Selects all of `memo` and copies it, with the keys a user would press; returns what the
+/// clipboard then holds (Windows-1250, lines joined by "\n").
+std::string CopyAll(Memo* memo);
 
 /// Answers the next file-open dialog of `app` with `utf8_path` without showing it, as if the
 /// user had chosen that file; std::nullopt answers as a cancel.
@@ -46,6 +52,9 @@ void SetNextFileName(Application& app, std::optional<std::string> utf8_path);
 /// Double-clicks the line of `list` that reads `utf8_name`, as the user opening that folder.
 /// Returns false when no line reads so.
 bool OpenDirectory(DirectoryList* list, const std::string& utf8_name);
+
+/// Runs `task` once, as soon as the message loop runs.
+void RunSoon(std::function<void()> task);
 
 /// Where `control` is drawn: its rectangle in its window's client area, in screen pixels.
 Bounds ShownBounds(Control* control);
@@ -56,11 +65,42 @@ bool IsShown(Control* control);
 /// The size of `window`'s client area in screen pixels (left and top are 0).
 Bounds ShownBounds(Window* window);
 
-/// Where the cell (`column`, `row`) of `grid` is drawn, in its window's client area.
-Bounds ShownCell(StringGrid* grid, int column, int row);
+/// The controls of `window`, in the order they were made.
+std::vector<Control*> ControlsOf(Window& window);
 
-/// Runs `task` once, as soon as the message loop runs.
-void RunSoon(std::function<void()> task);
+/// Which scroll bars a memo or a grid shows. Its window must be shown.
+struct ScrollBars {
+  bool vertical = false;
+  bool horizontal = false;
+};
+ScrollBars ScrollBarsOf(Control* control);
+
+/// The rows that `memo` shows from top to bottom, each line broken as the box wraps it at its
+/// width (Windows-1250). Its window must be shown.
+std::vector<std::string> ShownRows(Memo* memo);
+
+/// `rows` run together, as the line or lines they were broken from.
+std::string Joined(const std::vector<std::string>& rows);
+
+/// Scrolls `memo` back to its first row, as the user would with its scroll bar.
+void ScrollToFirstRow(Memo* memo);
+
+/// Whether the last row of `memo` is in view, whole. Its window must be shown.
+bool LastRowInView(Memo* memo);
+
+/// The tool tip that a cell of `grid` shows while the mouse rests over it (Windows-1250; empty
+/// when it shows none). The cell is scrolled into view first. Its window must be shown.
+std::string CellToolTip(StringGrid* grid, int column, int row);
+
+/// Where `grid` draws a cell, as scrolled now, grid lines excluded; and the area its cells
+/// scroll in. Both in its window's coordinates.
+Bounds CellBounds(StringGrid* grid, int column, int row);
+Bounds ScrollingArea(StringGrid* grid);
+
+/// How wide the caption of a button or a label is, in pixels, in the font the control draws it
+/// with; and how wide the control's room for it is: its width less its frame and padding.
+int CaptionWidth(Control* control);
+int CaptionRoom(Control* control);
 
 }  // namespace orvello::ui::testing
 

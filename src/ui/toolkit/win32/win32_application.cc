@@ -65,8 +65,11 @@ class Win32Application : public Application {
   }
 
   int Run() override {
-    if (main_) main_->Show();
+    // A main window closed before the loop ran leaves its quit message; the loop starts afresh.
     MSG message = {};
+    while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    if (main_) main_->Show();
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
       HWND root = GetAncestor(message.hwnd, GA_ROOT);
       if (root && IsDialogMessageW(root, &message)) continue;

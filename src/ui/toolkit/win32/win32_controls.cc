@@ -14,6 +14,7 @@ namespace orvello::ui::win32 {
 namespace {
 
 constexpr UINT_PTR kRefusingSubclass = 1;
+constexpr int kMostPixelsSmaller = 2;  // a button's caption font, to fit
 
 void ShowRefusal(HWND edit) {
   std::wstring tip = ToWide(kRefusedCharacterTip);
@@ -146,6 +147,54 @@ Win32Button::Win32Button(HWND parent, const Bounds& bounds, const std::string& c
           MakeChild(parent, L"BUTTON", caption, WS_TABSTOP | BS_PUSHBUTTON, 0, bounds, dpi),
           bounds),
       app_(app) {}
+
+Win32Button::~Win32Button() {
+  if (own_font_) DeleteObject(own_font_);
+}
+
+void Win32Button::SetCaption(const std::string& caption) {
+  SetTextOf(hwnd(), caption);
+  FitCaption();
+}
+
+void Win32Button::Rescale(int dpi, HFONT font) {
+  window_font_ = font;
+  Win32Control::Rescale(dpi, font);
+  FitCaption();
+}
+
+void Win32Button::FitCaption() {
+  if (!window_font_) return;
+  if (own_font_) {
+    SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(window_font_), TRUE);
+    DeleteObject(own_font_);
+    own_font_ = nullptr;
+  }
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  int room = client.right - 2 * GetSystemMetrics(SM_CXEDGE);  // inside the button's edge
+  std::wstring caption = WideTextOf(hwnd());
+  LOGFONTW smaller = {};
+  GetObjectW(window_font_, sizeof smaller, &smaller);
+  HDC dc = GetDC(hwnd());
+  for (int step = 0; step <= kMostPixelsSmaller; ++step) {
+    HFONT font = step == 0 ? window_font_ : CreateFontIndirectW(&smaller);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size = {};
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+    SelectObject(dc, old);
+    if (size.cx <= room) {
+      if (step > 0) {
+        own_font_ = font;
+        SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(own_font_), TRUE);
+      }
+      break;
+    }
+    if (step > 0) DeleteObject(font);
+    smaller.lfHeight += smaller.lfHeight < 0 ? 1 : -1;  // one pixel smaller
+  }
+  ReleaseDC(hwnd(), dc);
+}
 
 void Win32Button::Command(int code) {
   if (code != BN_CLICKED) return;

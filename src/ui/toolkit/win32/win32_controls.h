@@ -57,18 +57,27 @@ class Win32Control : public Interface, public Child {
   Bounds bounds_;
 };
 
+/// A push button. A caption a pixel or two too wide for it in the window's font, as a system
+/// font slightly larger than the layout's may make it, is drawn a pixel or two smaller rather
+/// than clipped.
 class Win32Button : public Win32Control<Button> {
  public:
   Win32Button(HWND parent, const Bounds& bounds, const std::string& caption, int dpi,
               Application& app);
+  ~Win32Button() override;
   std::string caption() const override { return TextOf(hwnd()); }
-  void SetCaption(const std::string& caption) override { SetTextOf(hwnd(), caption); }
+  void SetCaption(const std::string& caption) override;
   void OnClick(Handler handler) override { on_click_ = std::move(handler); }
   void Command(int code) override;
+  void Rescale(int dpi, HFONT font) override;
 
  private:
+  void FitCaption();
+
   Application& app_;
   Handler on_click_;
+  HFONT window_font_ = nullptr;
+  HFONT own_font_ = nullptr;
 };
 
 class Win32Label : public Win32Control<Label> {

@@ -93,11 +93,16 @@ bool Win32StringGrid::Select(int column, int row) {
   if (column < 1 || column >= columns_ || row < 1 || row >= rows_) return false;
   current_column_ = column;
   current_row_ = row;
-  int shown = std::max(ShownRows(), 1);
-  if (row < top_row_) ScrollTo(row);
-  if (row >= top_row_ + shown) ScrollTo(row - shown + 1);
+  ScrollIntoView(row);
   InvalidateRect(hwnd(), nullptr, FALSE);
   return true;
+}
+
+void Win32StringGrid::ScrollIntoView(int row) {
+  int shown = std::max(ShownRows(), 1);
+  if (row < 1) return;
+  if (row < top_row_) ScrollTo(row);
+  if (row >= top_row_ + shown) ScrollTo(row - shown + 1);
 }
 
 RECT Win32StringGrid::CellRect(int column, int row) const {

@@ -33,6 +33,10 @@ class Win32StringGrid : public Win32Control<StringGrid> {
   int current_row() const { return current_row_; }
   /// The first scrolling row shown below the header row.
   int top_row() const { return top_row_; }
+  /// Scrolls `row` into view, unless it is the header row.
+  void ScrollIntoView(int row);
+  /// The tooltip control that shows a cell's whole text.
+  HWND tooltip() const { return tooltip_; }
   /// Makes a scrolling cell current, as a click would, and scrolls it into view; fixed cells
   /// and cells outside the grid are refused.
   bool Select(int column, int row);

@@ -59,6 +59,12 @@ Win32Window::~Win32Window() {
   if (on_destroyed_) on_destroyed_(this);
 }
 
+std::vector<Control*> Win32Window::controls() const {
+  std::vector<Control*> controls;
+  for (const auto& child : controls_) controls.push_back(dynamic_cast<Control*>(child.get()));
+  return controls;
+}
+
 std::string Win32Window::caption() const { return TextOf(hwnd_); }
 
 void Win32Window::SetCaption(const std::string& caption) { SetTextOf(hwnd_, caption); }

@@ -26,6 +26,8 @@ class Win32Window : public Window {
 
   HWND hwnd() const { return hwnd_; }
   int dpi() const { return dpi_; }
+  /// The controls made so far, in the order they were made.
+  std::vector<Control*> controls() const;
 
   std::string caption() const override;
   void SetCaption(const std::string& caption) override;
