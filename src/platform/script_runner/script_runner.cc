@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/encoding.h"
+#include "core/file_names.h"
 #include "platform/real_disk.h"
 #include "platform/script_runner/script_line.h"
 
@@ -84,7 +85,7 @@ std::vector<fs::path> MatchingEntries(const std::string& name, std::error_code* 
     std::string entry;
     if (!core::Utf8ToCp1250(it->path().filename().string(), &entry)) continue;
     if (entry == name) return {it->path().filename()};
-    if (SameNameIgnoringCase(entry, name)) matches.push_back(it->path().filename());
+    if (core::SameNameIgnoringCase(entry, name)) matches.push_back(it->path().filename());
   }
   return matches;
 }

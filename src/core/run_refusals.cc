@@ -1,0 +1,132 @@
+// Implementation details: names are taken apart with both '/' and '\\' as separators on every
+// platform. A timing file travels between systems, and on Windows, where the scripts run, both
+// separate folders; a POSIX name with a backslash in it is unusual enough to refuse with them.
+#include "core/run_refusals.h"
+
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include "core/batch_scripts.h"
+#include "core/event_list.h"
+#include "core/file_checks.h"
+#include "core/file_names.h"
+#include "core/index_page.h"
+#include "core/messages.h"
+#include "core/output_names.h"
+
+namespace orvello::core {
+
+namespace {
+
+constexpr std::string_view kSeparators = "/\\";
+
+// A counted message's text after the counter's ": ".
+std::string AfterCounter(const char* message) { return std::string(message).substr(2); }
+
+bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+bool IsAbsolute(std::string_view name) {
+  if (!name.empty() && kSeparators.find(name[0]) != std::string_view::npos) return true;
+  return name.size() >= 2 && IsAsciiLetter(name[0]) && name[1] == ':';
+}
+
+// "..", and what Windows trims to it (".. ", "..."): two dots or more and trailing spaces.
+bool IsParentComponent(std::string_view component) {
+  while (component.ends_with(' ')) component.remove_suffix(1);
+  return component.size() >= 2 && component.find_first_not_of('.') == std::string_view::npos;
+}
+
+bool LeavesItsFolder(std::string_view name) {
+  if (IsAbsolute(name)) return true;
+  for (size_t start = 0;;) {
+    size_t end = name.find_first_of(kSeparators, start);
+    if (IsParentComponent(name.substr(start, end - start))) return true;
+    if (end == std::string_view::npos) return false;
+    start = end + 1;
+  }
+}
+
+bool NotOneFile(std::string_view name) {
+  return LastComponent(name).empty() || name.find_first_of("*?%") != std::string_view::npos;
+}
+
+// The name as Windows opens it: up to a stream's ':', without trailing dots and spaces.
+std::string_view WindowsForm(std::string_view name) {
+  name = name.substr(0, name.find(':'));
+  while (name.ends_with('.') || name.ends_with(' ')) name.remove_suffix(1);
+  return name;
+}
+
+// prefix + a segment number as the output name table writes it + suffix, in any case.
+bool IsSegmentFileName(std::string_view name) {
+  static constexpr std::pair<std::string_view, std::string_view> kPatterns[] = {
+      {"sld", ".htm"}, {"p", ".htm"}, {"f", ".htm"}, {"n", ".htm"}, {"r", ".ram"}, {"r", ".rpm"},
+  };
+  for (const auto& [prefix, suffix] : kPatterns) {
+    if (name.size() <= prefix.size() + suffix.size() ||
+        !SameNameIgnoringCase(name.substr(0, prefix.size()), prefix) ||
+        !SameNameIgnoringCase(name.substr(name.size() - suffix.size()), suffix)) {
+      continue;
+    }
+    std::string_view digits =
+        name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    if (digits.size() > 3 || digits.find_first_not_of("0123456789") != std::string_view::npos)
+      continue;
+    int number = std::stoi(std::string(digits));
+    if (number >= 1 && number <= kMaxSegments && digits == TwoDigitNumber(number)) return true;
+  }
+  return false;
+}
+
+std::optional<std::string> ReasonFor(const Segment& segment, int number,
+                                     std::string_view media_name) {
+  const std::string& name = segment.file_name;
+  const bool copied = CopiedByScript(segment);
+  if (copied && name.find('"') != std::string::npos) return AfterCounter(kQuoteInNameMessage);
+  if (LeavesItsFolder(name)) return SegmentFileReason(number, name, kOutsideFolderEnding);
+  if (!copied) return std::nullopt;
+  if (NotOneFile(name)) return SegmentFileReason(number, name, kNotOneFileEnding);
+  if (IsOutputName(LastComponent(name), media_name))
+    return SegmentFileReason(number, name, kReservedNameEnding);
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<SegmentRefusal> FindSegmentRefusals(const RunState& state) {
+  std::vector<SegmentRefusal> refusals;
+  for (int i = 1; i <= state.segments.count(); ++i) {
+    if (auto reason = ReasonFor(state.segments.at(i), i, state.params.media_name))
+      refusals.push_back({i, std::move(*reason)});
+  }
+  return refusals;
+}
+
+bool IsOutputName(std::string_view name, std::string_view media_name) {
+  name = WindowsForm(name);
+  const std::string fixed[] = {std::string(kCopyScriptName) + ".bat",
+                               std::string(kProcessScriptName) + ".bat", kEventListName,
+                               kProbeFileName, kIndexPageName};
+  for (const std::string& written : fixed) {
+    if (SameNameIgnoringCase(name, written)) return true;
+  }
+  for (const char* asset : kStyleAssets) {
+    if (SameNameIgnoringCase(name, asset)) return true;
+  }
+  if (!media_name.empty() && SameNameIgnoringCase(name, media_name)) return true;
+  return IsSegmentFileName(name);
+}
+
+// Built by appending: g++ 12 at -O3 takes chained + on literals for an overlapping copy.
+std::string SegmentFileReason(int number, const std::string& name, const char* ending) {
+  std::string reason = kSegmentFileText;
+  reason.append(std::to_string(number)).append(" \x84").append(name).append("\x93 ");
+  return reason.append(ending);
+}
+
+SegmentRefusal TooManySegmentsRefusal() {
+  return {kMaxSegments + 1, AfterCounter(kTooManySegmentsMessage)};
+}
+
+}  // namespace orvello::core
