@@ -9,8 +9,14 @@ namespace orvello::core {
 /// platform's file systems compare them (Skus.txt and skus.txt, ŠTÚDIUM.txt and štúdium.txt).
 bool SameNameIgnoringCase(std::string_view a, std::string_view b);
 
-/// The last component of the relative name `name`: what follows its last '/' or '\\' (a name in a
-/// timing file may use either, as Windows does).
+/// True for '/' and '\\': a name in a timing file may separate folders with either, as Windows
+/// does.
+inline bool IsNameSeparator(char c) { return c == '/' || c == '\\'; }
+
+/// The position of the last separator in `name`, or npos.
+size_t LastSeparator(std::string_view name);
+
+/// The last component of the relative name `name`: what follows its last separator.
 std::string_view LastComponent(std::string_view name);
 
 }  // namespace orvello::core

@@ -9,6 +9,7 @@
 #include "core/batch_scripts.h"
 #include "core/event_list.h"
 #include "core/file_checks.h"
+#include "core/file_names.h"
 #include "core/index_page.h"
 #include "core/messages.h"
 #include "core/output_names.h"
@@ -44,7 +45,7 @@ std::string RecordingFolder(const RunFields& fields, char separator) {
 int SegmentInOutputFolder(DiskInterface& disk, const RunState& state) {
   for (int i = 1; i <= state.segments.count(); ++i) {
     const std::string& name = state.segments.at(i).file_name;
-    size_t cut = name.find_last_of("/\\");
+    size_t cut = LastSeparator(name);
     if (cut != std::string::npos && disk.IsSameFolder(state.params.media_dir + name.substr(0, cut),
                                                       state.params.output_dir_bare)) {
       return i;

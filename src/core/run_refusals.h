@@ -44,8 +44,12 @@ std::vector<SegmentRefusal> FindSegmentRefusals(const RunState& state);
 /// `name` is compared in that form.
 bool IsOutputName(std::string_view name, std::string_view media_name);
 
+/// The most bytes of a file name that a message shows; a longer one is cut and ends in "…".
+inline constexpr size_t kLongestShownName = 80;
+
 /// A refused segment's reason: "Súbor segmentu " + `number` + " „" + `name` + "“ " + `ending`,
-/// where `ending` is one of the segment endings of messages.h.
+/// where `ending` is one of the segment endings of messages.h and `name` is cut to
+/// kLongestShownName bytes.
 std::string SegmentFileReason(int number, const std::string& name, const char* ending);
 
 /// The refusal of a timing file with more than kMaxSegments segments (ReadTimingFile returns

@@ -147,6 +147,14 @@ TEST(IsOutputName, KnowsEveryNameARunWritesInAnyCase) {
   EXPECT_FALSE(IsOutputName("", ""));
 }
 
+TEST(SegmentFileReason, CutsALongNameShort) {
+  const std::string name = std::string(kLongestShownName, 'x') + "y*.jpg";
+  EXPECT_EQ(Cp1250ToUtf8(SegmentFileReason(7, name, "!")),
+            "Súbor segmentu 7 „" + std::string(kLongestShownName, 'x') + "…“ !");
+  EXPECT_EQ(Cp1250ToUtf8(SegmentFileReason(7, name.substr(1), "!")),
+            "Súbor segmentu 7 „" + name.substr(1, kLongestShownName) + "…“ !");
+}
+
 TEST(TooManySegmentsRefusal, NamesTheFirstSegmentPastTheLimit) {
   SegmentRefusal refusal = TooManySegmentsRefusal();
   EXPECT_EQ(refusal.segment, 1000);

@@ -2,6 +2,7 @@
 // two bytes ahead (a CR and the byte after it), refilling and compacting the buffer as needed.
 #include "core/text_reader.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -67,6 +68,8 @@ char TextReader::ReadChar() {
   return c;
 }
 
+// Ordinary bytes are appended in runs, as many as the buffer holds at once, so a line of any
+// length is read in time linear in its length.
 std::string TextReader::ReadString(size_t max_chars) {
   std::string text;
   while (text.size() < max_chars) {
@@ -81,8 +84,13 @@ std::string TextReader::ReadString(size_t max_chars) {
       Consume();  // a lone CR is dropped
       continue;
     }
-    text.push_back(static_cast<char>(next));
-    Consume();
+    const char* run = buffer_.data() + pos_;
+    size_t length = 1;
+    size_t limit = std::min(end_ - pos_, max_chars - text.size());
+    while (length < limit && run[length] != kLf && run[length] != kCr && run[length] != kCtrlZ)
+      ++length;
+    text.append(run, length);
+    Consume(length);
   }
   return text;
 }
