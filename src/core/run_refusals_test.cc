@@ -21,8 +21,8 @@ const char* const kTexts[] = {
     "",
     "Názov súboru alebo cesta obsahuje úvodzovky.",
     "Súbor segmentu %d „%s“ je zadaný absolútnou cestou alebo cestou s „..“.",
-    "Súbor segmentu %d „%s“ sa nedá skopírovať ako jeden súbor (meno je prázdne, končí lomkou "
-    "alebo obsahuje * ? %).",
+    ("Súbor segmentu %d „%s“ sa nedá skopírovať ako jeden súbor (meno je prázdne, končí lomkou "
+     "alebo obsahuje * ? %)."),
     "Súbor segmentu %d „%s“ má rovnaké meno ako súbor, ktorý zapisuje spracovanie.",
 };
 
