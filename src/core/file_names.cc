@@ -43,15 +43,11 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
 // A plain loop: find_last_of searches its set once per byte, which a name as long as a whole
 // timing file makes slow.
 size_t LastSeparator(std::string_view name) {
-  for (size_t i = name.size(); i > 0; --i) {
-    if (IsNameSeparator(name[i - 1])) return i - 1;
+  for (const char* at = name.data() + name.size(); at != name.data();) {
+    --at;
+    if (*at == '/' || *at == '\\') return static_cast<size_t>(at - name.data());
   }
   return std::string_view::npos;
-}
-
-std::string_view LastComponent(std::string_view name) {
-  size_t separator = LastSeparator(name);
-  return separator == std::string_view::npos ? name : name.substr(separator + 1);
 }
 
 }  // namespace orvello::core

@@ -13,11 +13,8 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b);
 /// does.
 inline bool IsNameSeparator(char c) { return c == '/' || c == '\\'; }
 
-/// The position of the last separator in `name`, or npos.
+/// The position of the last separator in `name`, or npos: what follows it is the file's own name.
 size_t LastSeparator(std::string_view name);
-
-/// The last component of the relative name `name`: what follows its last separator.
-std::string_view LastComponent(std::string_view name);
 
 }  // namespace orvello::core
 

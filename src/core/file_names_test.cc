@@ -31,12 +31,13 @@ TEST(SameNameIgnoringCase, FoldsWindows1250Letters) {
   for (const Case& c : cases) EXPECT_EQ(SameNameIgnoringCase(c.a, c.b), c.same) << c.a;
 }
 
-TEST(LastComponent, TakesWhatFollowsTheLastSeparatorOfEitherKind) {
-  const std::pair<std::string_view, std::string_view> cases[] = {
-      {"a.jpg", "a.jpg"}, {"sub/a.jpg", "a.jpg"}, {"sub\\a.jpg", "a.jpg"},
-      {"x/y\\z", "z"},    {"sub/", ""},           {"", ""},
+TEST(LastSeparator, FindsTheLastSeparatorOfEitherKind) {
+  constexpr size_t kNone = std::string_view::npos;
+  const std::pair<std::string_view, size_t> cases[] = {
+      {"a.jpg", kNone}, {"sub/a.jpg", 3}, {"sub\\a.jpg", 3}, {"x/y\\z", 3},
+      {"sub/", 3},      {"/", 0},         {"", kNone},
   };
-  for (const auto& [name, last] : cases) EXPECT_EQ(LastComponent(name), last) << name;
+  for (const auto& [name, at] : cases) EXPECT_EQ(LastSeparator(name), at) << name;
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
 // Implementation details: names are taken apart with both '/' and '\\' as separators on every
 // platform. A timing file travels between systems, and on Windows, where the scripts run, both
 // separate folders; a POSIX name with a backslash in it is unusual enough to refuse with them.
-// Names are scanned with plain loops, never with find_first_of, which searches its set once per
-// byte: a file name may be as long as the whole timing file.
+// A file name may be as long as the whole timing file, so each is scanned once, in a plain loop
+// (find_first_of searches its whole set once per byte), for everything the rules ask of it.
 #include "core/run_refusals.h"
 
-#include <algorithm>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -38,21 +37,34 @@ bool IsParentComponent(std::string_view component) {
   return component.size() >= 2 && component.find_first_not_of('.') == std::string_view::npos;
 }
 
-bool LeavesItsFolder(std::string_view name) {
-  if (IsAbsolute(name)) return true;
-  size_t start = 0;
-  for (size_t end = 0; end <= name.size(); ++end) {
-    if (end < name.size() && !IsNameSeparator(name[end])) continue;
-    if (IsParentComponent(name.substr(start, end - start))) return true;
-    start = end + 1;
-  }
-  return false;
-}
+// What the rules ask of a name, found in one pass.
+struct NameFacts {
+  bool quote = false;         ///< a '"'
+  bool not_one_file = false;  ///< a '*', '?' or '%'
+  bool parent = false;        ///< a ".." component
+  std::string_view last;      ///< the last component
+};
 
-bool NotOneFile(std::string_view name) {
-  return LastComponent(name).empty() || std::any_of(name.begin(), name.end(), [](char c) {
-           return c == '*' || c == '?' || c == '%';
-         });
+NameFacts Examine(std::string_view name) {
+  NameFacts facts;
+  const char* component = name.data();
+  const char* end = name.data() + name.size();
+  for (const char* at = name.data(); at != end; ++at) {
+    const char c = *at;
+    if (c == '/' || c == '\\') {
+      facts.parent =
+          facts.parent || IsParentComponent({component, static_cast<size_t>(at - component)});
+      component = at + 1;
+    } else if (c == '"') {
+      facts.quote = true;
+    } else if (c == '*' || c == '?' || c == '%') {
+      facts.not_one_file = true;
+    }
+  }
+  facts.last = {component, static_cast<size_t>(end - component)};
+  facts.parent = facts.parent || IsParentComponent(facts.last);
+  facts.not_one_file = facts.not_one_file || facts.last.empty();
+  return facts;
 }
 
 // The name as Windows opens it: up to a stream's ':', without trailing dots and spaces.
@@ -87,11 +99,13 @@ std::optional<std::string> ReasonFor(const Segment& segment, int number,
                                      std::string_view media_name) {
   const std::string& name = segment.file_name;
   const bool copied = CopiedByScript(segment);
-  if (copied && name.find('"') != std::string::npos) return AfterCounter(kQuoteInNameMessage);
-  if (LeavesItsFolder(name)) return SegmentFileReason(number, name, kOutsideFolderEnding);
+  const NameFacts facts = Examine(name);
+  if (copied && facts.quote) return AfterCounter(kQuoteInNameMessage);
+  if (IsAbsolute(name) || facts.parent)
+    return SegmentFileReason(number, name, kOutsideFolderEnding);
   if (!copied) return std::nullopt;
-  if (NotOneFile(name)) return SegmentFileReason(number, name, kNotOneFileEnding);
-  if (IsOutputName(LastComponent(name), media_name))
+  if (facts.not_one_file) return SegmentFileReason(number, name, kNotOneFileEnding);
+  if (IsOutputName(facts.last, media_name))
     return SegmentFileReason(number, name, kReservedNameEnding);
   return std::nullopt;
 }
