@@ -40,7 +40,7 @@ bool IsParentComponent(std::string_view component) {
 // What the rules ask of a name, found in one pass.
 struct NameFacts {
   bool quote = false;         ///< a '"'
-  bool not_one_file = false;  ///< a '*', '?' or '%'
+  bool not_one_file = false;  ///< a '*', '?' or '%', or no last component
   bool parent = false;        ///< a ".." component
   std::string_view last;      ///< the last component
 };
