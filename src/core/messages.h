@@ -17,6 +17,28 @@ inline constexpr auto& kTooManySegmentsMessage =
 inline constexpr auto& kQuoteInNameMessage =
     ": Názov súboru alebo cesta obsahuje úvodzovky."_cp1250;
 
+inline constexpr auto& kOutputIsMediaFolderMessage =
+    ": Výstupný adresár je adresár nahrávky."_cp1250;
+
+inline constexpr auto& kOutputBusyMessage =
+    ": Do výstupného adresára práve zapisuje iné spracovanie."_cp1250;
+
+// A refused segment's message: kSegmentFileText + number + " „" + file name + "“ " + one of the
+// endings below, e.g. "4: Súbor segmentu 2 „proces.bat“ má rovnaké meno ...".
+
+inline constexpr auto& kSegmentFileText = "Súbor segmentu "_cp1250;
+
+inline constexpr auto& kReservedNameEnding =
+    "má rovnaké meno ako súbor, ktorý zapisuje spracovanie."_cp1250;
+
+inline constexpr auto& kOutsideFolderEnding =
+    "je zadaný absolútnou cestou alebo cestou s „..“."_cp1250;
+
+inline constexpr auto& kNotOneFileEnding =
+    "sa nedá skopírovať ako jeden súbor (meno je prázdne, končí lomkou alebo obsahuje * ? %)."_cp1250;
+
+inline constexpr auto& kInOutputFolderEnding = "leží vo výstupnom adresári."_cp1250;
+
 inline constexpr auto& kRunSucceededMessage = "On line prednaska: OK"_cp1250;
 
 }  // namespace orvello::core
