@@ -62,7 +62,12 @@ class ByteSource {
 std::string ChunkName(const unsigned char* id) {
   bool printable = true;
   for (size_t i = 0; i < 4; ++i) printable = printable && id[i] >= 32 && id[i] < 127;
-  if (printable) return "'" + std::string(reinterpret_cast<const char*>(id), 4) + "'";
+  if (printable) {
+    std::string name(1, '\'');
+    name.append(reinterpret_cast<const char*>(id), 4);
+    name.push_back('\'');
+    return name;
+  }
   char hex[11];
   std::snprintf(hex, sizeof hex, "0x%08x", static_cast<unsigned>(BigEndian(id, 4)));
   return hex;
