@@ -108,6 +108,11 @@ TEST(Cli, UsageErrors) {
       {"publish", "--media=a.rm", "--out=o", "--style=s", "--producer=p", "--web=\xFF"},
       {"publish", "--media=a.rm", "--out=o\r\nDel x", "--style=s", "--producer=p"},
       {"publish", "--media=a.rm", "--out=o", "--style=s", "--producer=p", "--wait", "--wait"},
+      {"check"},
+      {"check", "--style", "s"},
+      {"check", "--media"},
+      {"check", "--media", "a.rm", "--wait"},
+      {"check", "--media=a.rm", "--style=中"},
   };
   for (const auto& args : cases) {
     Result r = Invoke(args);
