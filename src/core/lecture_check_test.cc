@@ -74,6 +74,9 @@ TEST(CheckLecture, ReportsEachBrokenLineOnItsLine) {
        "error: the line is shorter than \"HH:MM:SS HH:MM:SS T FILE\", so the run reads it "
        "together with line 3 as start \"00:01:00\", end \"\", type \"0\", file "
        "\":01:00 00:02:00 P b.gif\""},
+      {"last line ends before the type", "00:01:00 00:02:00",
+       "error: the line ends before its type and file name; the run reads start \"00:01:00\", "
+       "end \"00:02:00\", type \"\\n\", file \"\""},
       {"missing picture", "00:01:00 00:02:00 P none.jpg",
        "error: \"none.jpg\" is not in the recording's folder; the copy script copies nothing for "
        "it"},

@@ -87,7 +87,9 @@ bool ReadDuration(ByteSource& source, uint32_t size, uint32_t* duration_ms, std:
   if (uint32_t version = BigEndian(body, 2); version != 0) {
     return Fail("the PROP chunk has the unknown version " + std::to_string(version), err);
   }
-  *duration_ms = BigEndian(body + kDurationOffset, 4);
+  uint32_t duration = BigEndian(body + kDurationOffset, 4);
+  if (duration == 0) return Fail("the PROP chunk gives no duration", err);
+  *duration_ms = duration;
   return true;
 }
 

@@ -74,6 +74,7 @@ TEST(ReadRealMediaDuration, RefusesWhatHoldsNoReadableDuration) {
       {"cut in a chunk header", kFileHeader + "PRO", "ends inside a chunk header at byte 18"},
       {"cut inside PROP", kFileHeader + prop.substr(0, 30), "ends inside the PROP chunk"},
       {"PROP too short", kFileHeader + Chunk("PROP", PropBody(9).substr(0, 20)), "too short"},
+      {"zero duration", kFileHeader + Chunk("PROP", PropBody(0)), "gives no duration"},
       {"unknown PROP version", kFileHeader + Chunk("PROP", PropBody(9, 1)), "unknown version 1"},
       {"size past the end", ".RMF" + BigEndian(0xFFFFFFF0, 4) + std::string(100, '\0') + prop,
        "'.RMF' at byte 0 claims 4294967280 bytes, past the end"},

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "core/encoding.h"
+#include "core/text_reader.h"
 
 namespace orvello::core {
 
@@ -145,7 +146,8 @@ bool SegmentChecker::Check(const Segment& segment, SegmentLines lines) {
 }
 
 bool SegmentChecker::CheckLayout(const Segment& segment, SegmentLines lines) {
-  if (lines.last != lines.first) {
+  bool no_type = segment.type == '\r' || segment.type == '\n' || segment.type == kCtrlZ;
+  if (lines.last != lines.first && !(no_type && segment.file_name.empty())) {
     std::string others =
         lines.last == lines.first + 1
             ? "line " + std::to_string(lines.last)
@@ -153,6 +155,11 @@ bool SegmentChecker::CheckLayout(const Segment& segment, SegmentLines lines) {
     Add(Severity::kError, lines.first,
         std::string("the line is shorter than \"HH:MM:SS HH:MM:SS T FILE\", so the run reads ") +
             "it together with " + others + " as " + WhatTheRunReads(segment));
+    return false;
+  }
+  if (no_type) {
+    Add(Severity::kError, lines.first,
+        "the line ends before its type and file name; the run reads " + WhatTheRunReads(segment));
     return false;
   }
   std::vector<std::string> bad;
