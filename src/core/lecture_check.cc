@@ -38,17 +38,22 @@ std::optional<uint32_t> CheckRecording(DiskInterface& disk, const JobParameters&
   return std::nullopt;
 }
 
-// What follows from a segment file that cannot be opened: an HTML page stops the run, any other
-// file is simply not copied.
+bool IsMissing(int code) { return code == kFileNotFound || code == kInvalidFilename; }
+
+// What a file that cannot be opened costs: the run stops at a file it reads itself, the copy
+// script silently leaves out a file it copies.
+std::string Consequence(bool read_by_run, int code) {
+  return read_by_run ? "; the run stops with \"" + IoError(code).DisplayText() + "\""
+                     : "; the copy script copies nothing for it";
+}
+
 std::string MissingSegmentFile(const Segment& segment, int code) {
   std::string name = Quoted(segment.file_name);
-  std::string what =
-      code == kFileNotFound || code == kInvalidFilename ? name + " is not in the recording's folder"
-      : code == kFileAccessDenied ? name + " is not a regular file or may not be read"
-                                  : name + " cannot be read (" + IoError(code).DisplayText() + ")";
-  return what + (segment.type == 'H'
-                     ? "; the run stops with \"" + IoError(code).DisplayText() + "\""
-                     : "; the copy script copies nothing for it");
+  std::string what = IsMissing(code) ? name + " is not in the recording's folder"
+                     : code == kFileAccessDenied
+                         ? name + " is not a regular file or may not be read"
+                         : name + " cannot be read (" + IoError(code).DisplayText() + ")";
+  return what + Consequence(segment.type == 'H', code);
 }
 
 void CheckSegmentFile(DiskInterface& disk, const JobParameters& params, const Segment& segment,
@@ -94,13 +99,11 @@ void CheckStyleFile(DiskInterface& disk, const JobParameters& params, const char
                     bool is_template, std::vector<Finding>* findings) {
   int code = OpenForReadError(disk, params.style_dir + name);
   if (code == 0) return;
-  std::string what = code == kFileNotFound || code == kInvalidFilename
+  std::string what = IsMissing(code)
                          ? "the style folder has no such file"
                          : "the file cannot be read (" + IoError(code).DisplayText() + ")";
   findings->push_back(
-      {params.style_dir + name, 0, Severity::kError,
-       what + (is_template ? "; the run stops with \"" + IoError(code).DisplayText() + "\""
-                           : "; the copy script copies nothing for it")});
+      {params.style_dir + name, 0, Severity::kError, what + Consequence(is_template, code)});
 }
 
 void CheckStyleFolder(DiskInterface& disk, const JobParameters& params,
