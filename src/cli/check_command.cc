@@ -66,7 +66,7 @@ int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::o
   try {
     findings = core::CheckLecture(*disk, input);
   } catch (const core::IoError& error) {
-    err << "orvello-cli check: " << core::Cp1250ToUtf8(error.DisplayText()) << "\n";
+    PrintIoError("orvello-cli check", error, err);
     return kExitIoError;
   }
   Counts counts = PrintFindings(findings, out);

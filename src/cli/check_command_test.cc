@@ -111,7 +111,7 @@ TEST_F(CheckCommandTest, WarningsAloneSucceedAndAMissingTimingFileIsAnIoError) {
   fs::remove("lecture/prednaska.txt");
   EXPECT_EQ(Run({"check", "--media", "lecture/prednaska.rm"}), kExitIoError);
   EXPECT_EQ(out_, "");
-  EXPECT_EQ(err_, "orvello-cli check: File not found.\n");
+  EXPECT_EQ(err_, "orvello-cli check: lecture/prednaska.txt: File not found.\n");
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include "cli/check_command.h"
 #include "cli/publish_command.h"
+#include "core/encoding.h"
+#include "core/io_error.h"
 
 namespace orvello::cli {
 
@@ -61,6 +63,12 @@ constexpr Command kCommands[] = {
 };
 
 }  // namespace
+
+void PrintIoError(const char* who, const core::IoError& error, std::ostream& err) {
+  err << who << ": ";
+  if (!error.path().empty()) err << core::Cp1250ToUtf8(error.path()) << ": ";
+  err << core::Cp1250ToUtf8(error.DisplayText()) << "\n";
+}
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) {

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <sstream>
 
+#include "core/disk_interface.h"
+#include "platform/real_disk.h"
 #include "test_util.h"
 
 namespace orvello::cli {
@@ -32,11 +35,16 @@ class PublishTest : public ::testing::Test {
     out_ = dir_.path() + "/out";
     std::filesystem::create_directories(lecture_);
     std::filesystem::create_directories(out_);
-    WriteFileBytes(lecture_ + "/a.rm", "RMF");
+    // A sound lecture, in which the check before publishing finds nothing.
+    WriteFileBytes(lecture_ + "/a.rm", testing::RealMediaHeader(600000));
     WriteFileBytes(lecture_ + "/a.txt", "00:00:00 00:05:30 P slide01.jpg\r\n");
+    WriteFileBytes(lecture_ + "/slide01.jpg", "JPEG");
     std::filesystem::create_directories(dir_.path() + "/Style");
     for (const char* name : {"p00.htm", "f00.htm", "n00.htm"}) {
       WriteFileBytes(dir_.path() + "/Style/" + name, "<P>#</P>\r\n");
+    }
+    for (const char* name : {"problems.htm", "freeplayer_g2.gif", "web.gif", "video.gif"}) {
+      WriteFileBytes(dir_.path() + "/Style/" + name, name);
     }
   }
   std::vector<std::string> Args(const std::string& media, const std::string& out) {
@@ -78,12 +86,66 @@ TEST_F(PublishTest, EmptyOutputFieldIsRefused) {
   EXPECT_EQ(std::filesystem::exists("/Skus.txt"), probe_there_before);
 }
 
-TEST_F(PublishTest, IoErrorGoesToStandardErrorWithItsPeriod) {
-  std::filesystem::remove(lecture_ + "/a.txt");
-  Result r = Invoke(Args(lecture_ + "/a.rm", out_));
-  EXPECT_EQ(r.status, kExitIoError);
-  EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "orvello-cli: File not found.\n");
+// The error's own text stays as the desktop program shows it; the command line names the file.
+// The check before the run has seen what it could of the same problem.
+TEST_F(PublishTest, IoErrorGoesToStandardErrorWithItsFileAndPeriod) {
+  namespace fs = std::filesystem;
+  const std::string timing = lecture_ + "/a.txt", style = dir_.path() + "/Style/";
+  const struct {
+    std::function<void()> breakage;
+    std::string expected;
+  } cases[] = {
+      {[&] { fs::remove(timing); }, "orvello-cli: " + timing + ": File not found."},
+      {[&] { fs::remove(style + "f00.htm"); },
+       style +
+           "f00.htm: error: the style folder has no such file; the run stops with \"File not "
+           "found.\"\n1 error, 0 warnings\norvello-cli: " +
+           style + "f00.htm: File not found."},
+      {[&] { WriteFileBytes(timing, "00:00:00 00:05:30 H gon\xE9.htm\r\n"); },
+       timing +
+           ":1: error: \"goné.htm\" is not in the recording's folder; the run stops with "
+           "\"File not found.\"\n1 error, 0 warnings\norvello-cli: " +
+           lecture_ + "/goné.htm: File not found."},
+      {[&] { fs::remove(timing), fs::create_symlink("/dev/zero", timing); },
+       "orvello-cli: " + timing + ": File access denied."},
+      {[&] { fs::remove(timing), fs::create_symlink(timing, timing); },
+       "orvello-cli: " + timing + ": I/O error 40."},
+  };
+  for (const auto& c : cases) {
+    fs::remove(timing);
+    SetUp();
+    c.breakage();
+    Result r = Invoke(Args(lecture_ + "/a.rm", out_));
+    EXPECT_EQ(r.status, kExitIoError);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, c.expected + "\n");
+  }
+}
+
+// Publishing into the lecture's own folder once overwrote its timing file and pages.
+TEST_F(PublishTest, RefusesTheLecturesOwnFolderAndABusyOne) {
+  namespace fs = std::filesystem;
+  fs::create_directory_symlink(lecture_, dir_.path() + "/link");
+  auto busy = platform::MakeRealDisk();
+  std::unique_ptr<core::FolderLock> other_run;
+  fs::create_directory(dir_.path() + "/busy");
+  ASSERT_EQ(busy->LockFolder(dir_.path() + "/busy", &other_run), core::LockStatus::kLocked);
+  const std::pair<std::string, const char*> cases[] = {
+      {lecture_, "Výstupný adresár je adresár nahrávky."},
+      {lecture_ + "/", "Výstupný adresár je adresár nahrávky."},
+      {out_ + "/../prednáška", "Výstupný adresár je adresár nahrávky."},
+      {dir_.path() + "/link", "Výstupný adresár je adresár nahrávky."},
+      {dir_.path() + "/busy", "Do výstupného adresára práve zapisuje iné spracovanie."},
+  };
+  for (const auto& [out, message] : cases) {
+    Result r = Invoke(Args(lecture_ + "/a.rm", out));
+    EXPECT_EQ(r.status, kExitRefused) << out;
+    EXPECT_EQ(r.out, "1: " + std::string(message) + "\n");
+  }
+  EXPECT_EQ(ReadFileBytes(lecture_ + "/a.txt"), "00:00:00 00:05:30 P slide01.jpg\r\n");
+  // Still the recording, its timing file and its slide alone.
+  EXPECT_EQ(std::distance(fs::directory_iterator(lecture_), fs::directory_iterator()), 3);
+  EXPECT_TRUE(fs::is_empty(dir_.path() + "/busy"));
 }
 
 TEST_F(PublishTest, RelativePathsAreTakenFromTheCurrentFolder) {

@@ -105,7 +105,7 @@ int PublishCommand(const std::vector<std::string>& args, std::ostream& out, std:
     out << core::Cp1250ToUtf8(outcome.message_line) << "\n";
     if (outcome.result != core::RunResult::kSucceeded) return kExitRefused;
   } catch (const core::IoError& error) {
-    err << "orvello-cli: " << core::Cp1250ToUtf8(error.DisplayText()) << "\n";
+    PrintIoError("orvello-cli", error, err);
     return kExitIoError;
   }
   return ReportScripts(launcher.WaitAll(), err) ? kExitSuccess : kExitScriptFailed;

@@ -11,8 +11,6 @@ namespace orvello::core {
 
 namespace {
 
-bool CopiedByScript(const Segment& segment) { return segment.type != 'H'; }
-
 bool HasQuote(std::string_view text) { return text.find('"') != std::string_view::npos; }
 
 // The part of MediaPath before MediaName: the recording's folder, where the segment files lie.
@@ -34,14 +32,6 @@ void WriteCopyLine(TextWriter& writer, std::string_view folder, std::string_view
 
 }  // namespace
 
-bool ScriptTextsHoldQuote(const RunState& state) {
-  if (ScriptPathsHoldQuote(state.params)) return true;
-  for (int i = 1; i <= state.segments.count(); ++i) {
-    if (CopiedNameHoldsQuote(state.segments.at(i))) return true;
-  }
-  return false;
-}
-
 bool ScriptPathsHoldQuote(const JobParameters& params) {
   for (const std::string* text :
        {&params.media_path, &params.media_name, &params.output_dir, &params.output_dir_bare,
@@ -49,10 +39,6 @@ bool ScriptPathsHoldQuote(const JobParameters& params) {
     if (HasQuote(*text)) return true;
   }
   return false;
-}
-
-bool CopiedNameHoldsQuote(const Segment& segment) {
-  return CopiedByScript(segment) && HasQuote(segment.file_name);
 }
 
 void WriteCopyScript(DiskInterface& disk, const RunState& state) {

@@ -1,10 +1,13 @@
 // Implementation details: the timing file is read with the run's own segment reader, and what the
-// run refuses is asked of the run's own tests, so that the check and the run cannot disagree.
+// run refuses is asked of the run's own tests, so that the check and the run cannot disagree. A
+// refused segment is reported with the run's reason alone: its file is not looked for.
 // Files are only opened for reading; a file that cannot be opened is a finding, except the
 // recording and the timing file, without which there is nothing to check.
 #include "core/lecture_check.h"
 
 #include <algorithm>
+#include <string_view>
+#include <utility>
 
 #include "core/batch_scripts.h"
 #include "core/file_checks.h"
@@ -12,6 +15,7 @@
 #include "core/job_parameters.h"
 #include "core/messages.h"
 #include "core/realmedia_header.h"
+#include "core/run_refusals.h"
 #include "core/run_state.h"
 #include "core/segment_checks.h"
 #include "core/template_pages.h"
@@ -22,9 +26,9 @@ namespace orvello::core {
 
 namespace {
 
-// One of the run's own refusal texts, without the counter's ": " in front.
-std::string RunRefuses(const char* message) {
-  return std::string("the run refuses the lecture: ") + (message + 2);
+// `reason` is the run's own text, as its numbered message shows it after "N: ".
+std::string RunRefuses(std::string_view reason) {
+  return std::string("the run refuses the lecture: ").append(reason);
 }
 
 std::optional<uint32_t> CheckRecording(DiskInterface& disk, const JobParameters& params,
@@ -49,48 +53,66 @@ std::string Consequence(bool read_by_run, int code) {
 
 std::string MissingSegmentFile(const Segment& segment, int code) {
   std::string name = Quoted(segment.file_name);
-  std::string what = IsMissing(code) ? name + " is not in the recording's folder"
+  std::string what = segment.file_name.empty() ? "the segment has no file name"
+                     : IsMissing(code)         ? name + " is not in the recording's folder"
                      : code == kFileAccessDenied
                          ? name + " is not a regular file or may not be read"
                          : name + " cannot be read (" + IoError(code).DisplayText() + ")";
-  return what + Consequence(segment.type == 'H', code);
+  return what + Consequence(!CopiedByScript(segment), code);
 }
 
 void CheckSegmentFile(DiskInterface& disk, const JobParameters& params, const Segment& segment,
                       size_t line, std::vector<Finding>* findings) {
-  if (segment.file_name.empty()) {
-    findings->push_back(
-        {params.timing_path, line, Severity::kError, "the segment has no file name"});
-    return;
-  }
   if (int code = OpenForReadError(disk, params.media_dir + segment.file_name)) {
     findings->push_back(
         {params.timing_path, line, Severity::kError, MissingSegmentFile(segment, code)});
   }
 }
 
+// Reads the timing file into `state->segments` as a run reads it, and returns the lines each
+// segment came from. A segment past the limit, which makes the run refuse the whole file, is
+// reported and ends the reading.
+std::vector<SegmentLines> ReadSegments(DiskInterface& disk, RunState* state,
+                                       std::vector<Finding>* findings) {
+  const std::string& path = state->params.timing_path;
+  std::vector<SegmentLines> where;
+  TextReader reader(disk, path);
+  Segment segment;
+  SegmentLines lines;
+  while (ReadTimingSegment(reader, &segment, &lines)) {
+    if (state->segments.count() == kMaxSegments) {
+      findings->push_back(
+          {path, lines.first, Severity::kError, RunRefuses(TooManySegmentsRefusal().reason)});
+      break;
+    }
+    state->segments.Add(segment);
+    where.push_back(lines);
+  }
+  reader.Close();
+  return where;
+}
+
 void CheckTimingFile(DiskInterface& disk, RunState* state, std::optional<uint32_t> recording_ms,
                      std::vector<Finding>* findings) {
   const JobParameters& params = state->params;
   size_t first = findings->size();
-  SegmentChecker checker(params.timing_path, recording_ms, findings);
-  TextReader reader(disk, params.timing_path);
-  Segment segment;
-  SegmentLines lines;
-  for (int number = 1; ReadTimingSegment(reader, &segment, &lines); ++number) {
-    if (number == kMaxSegments + 1) {
-      findings->push_back(
-          {params.timing_path, lines.first, Severity::kError, RunRefuses(kTooManySegmentsMessage)});
-    }
-    if (checker.Check(segment, lines))
-      CheckSegmentFile(disk, params, segment, lines.first, findings);
-    if (CopiedNameHoldsQuote(segment)) {
-      findings->push_back(
-          {params.timing_path, lines.first, Severity::kError, RunRefuses(kQuoteInNameMessage)});
-    }
-    if (number <= kMaxSegments) state->segments.Add(segment);
+  std::vector<SegmentLines> where = ReadSegments(disk, state, findings);
+  std::vector<std::string> refusals(where.size() + 1);
+  for (SegmentRefusal& refusal : FindSegmentRefusals(*state)) {
+    refusals[static_cast<size_t>(refusal.segment)] = std::move(refusal.reason);
   }
-  reader.Close();
+  SegmentChecker checker(params.timing_path, recording_ms, findings);
+  for (int i = 1; i <= state->segments.count(); ++i) {
+    const Segment& segment = state->segments.at(i);
+    const std::string& refusal = refusals[static_cast<size_t>(i)];
+    SegmentLines lines = where[static_cast<size_t>(i - 1)];
+    bool sound = checker.Check(segment, lines, /*refused=*/!refusal.empty());
+    if (!refusal.empty()) {
+      findings->push_back({params.timing_path, lines.first, Severity::kError, RunRefuses(refusal)});
+    } else if (sound) {
+      CheckSegmentFile(disk, params, segment, lines.first, findings);
+    }
+  }
   std::stable_sort(findings->begin() + static_cast<std::ptrdiff_t>(first), findings->end(),
                    [](const Finding& a, const Finding& b) { return a.line < b.line; });
 }
@@ -124,7 +146,8 @@ std::vector<Finding> CheckLecture(DiskInterface& disk, const CheckInput& input) 
       DeriveJobParameters({input.media, "", "", input.style.value_or(""), ""}, disk.separator());
   std::vector<Finding> findings;
   if (ScriptPathsHoldQuote(state.params)) {
-    findings.push_back({input.media, 0, Severity::kError, RunRefuses(kQuoteInNameMessage)});
+    findings.push_back(
+        {input.media, 0, Severity::kError, RunRefuses(std::string_view(kQuoteInNameMessage + 2))});
   }
   std::optional<uint32_t> recording_ms = CheckRecording(disk, state.params, &findings);
   CheckTimingFile(disk, &state, recording_ms, &findings);

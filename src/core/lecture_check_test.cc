@@ -9,29 +9,18 @@ namespace orvello::core {
 namespace {
 
 using testing::MemoryDisk;
+using testing::RealMediaHeader;
 
 constexpr char kGoodLine[] = "00:00:00 00:01:00 P a.jpg\r\n";
-
-std::string BigEndian32(uint32_t value) {
-  return {static_cast<char>(value >> 24), static_cast<char>(value >> 16),
-          static_cast<char>(value >> 8), static_cast<char>(value)};
-}
-
-// A recording of ten minutes: the file header, then a PROP chunk with its duration.
-std::string TenMinuteRecording() {
-  std::string prop_body = std::string(22, '\0') + BigEndian32(600000) + std::string(16, '\0');
-  return ".RMF" + BigEndian32(18) + std::string(10, '\0') + "PROP" +
-         BigEndian32(static_cast<uint32_t>(8 + prop_body.size())) + prop_body;
-}
 
 // A lecture folder L holding the recording, the style folder S complete, and a segment file
 // for every name the cases use.
 MemoryDisk Lecture(const std::string& timing) {
   MemoryDisk disk;
-  disk.AddFile("L\\talk.rm", TenMinuteRecording());
+  disk.AddFile("L\\talk.rm", RealMediaHeader(600000));
   disk.AddFile("L\\talk.txt", timing);
   for (const char* name : {"a.jpg", "b.gif", "c.avi", "p.htm", "\"q\".jpg", "b\x81.gif",
-                           "tabu\xC4\xBEka.htm", "\xE4\xB8\xAD.jpg", "a#b?.jpg"}) {
+                           "tabu\xC4\xBEka.htm", "\xE4\xB8\xAD.jpg", "a#b&.jpg"}) {
     disk.AddFile(std::string("L\\") + name, "x");
   }
   for (const char* name : {"p00.htm", "f00.htm", "n00.htm", "problems.htm", "freeplayer_g2.gif",
@@ -74,9 +63,12 @@ TEST(CheckLecture, ReportsEachBrokenLineOnItsLine) {
        "error: the line is shorter than \"HH:MM:SS HH:MM:SS T FILE\", so the run reads it "
        "together with line 3 as start \"00:01:00\", end \"\", type \"0\", file "
        "\":01:00 00:02:00 P b.gif\""},
-      {"last line ends before the type", "00:01:00 00:02:00",
+      {"line ends before the type", "00:01:00 00:02:00",
        "error: the line ends before its type and file name; the run reads start \"00:01:00\", "
-       "end \"00:02:00\", type \"\\n\", file \"\""},
+       "end \"00:02:00\", type \"\\n\", file \"\"\n"
+       "L\\talk.txt:2: error: the run refuses the lecture: S\xFA"
+       "bor segmentu 2 \x84\x93 sa ned\xE1 skop\xEDrova\x9D ako jeden s\xFA"
+       "bor (meno je pr\xE1zdne, kon\xE8\xED lomkou alebo obsahuje * ? %)."},
       {"missing picture", "00:01:00 00:02:00 P none.jpg",
        "error: \"none.jpg\" is not in the recording's folder; the copy script copies nothing for "
        "it"},
@@ -86,10 +78,23 @@ TEST(CheckLecture, ReportsEachBrokenLineOnItsLine) {
       {"folder as page", "00:01:00 00:02:00 H dir.htm",
        "error: \"dir.htm\" is not a regular file or may not be read; the run stops with \"File "
        "access denied.\""},
-      {"no file name", "00:01:00 00:02:00 P ", "error: the segment has no file name"},
+      {"page without a name", "00:01:00 00:02:00 H ",
+       "error: the segment has no file name; the run stops with \"File not found.\""},
+      {"picture without a name", "00:01:00 00:02:00 P ",
+       "error: the run refuses the lecture: S\xFA"
+       "bor segmentu 2 \x84\x93 sa ned\xE1 skop\xEDrova\x9D ako jeden s\xFA"
+       "bor (meno je pr\xE1zdne, kon\xE8\xED lomkou alebo obsahuje * ? %)."},
       {"quote in a copied name", "00:01:00 00:02:00 P \"q\".jpg",
        "error: the run refuses the lecture: N\xE1zov s\xFA"
        "boru alebo cesta obsahuje \xFAvodzovky."},
+      {"name leaving the folder", "00:01:00 00:02:00 H ../p.htm",
+       "error: the run refuses the lecture: S\xFA"
+       "bor segmentu 2 \x84../p.htm\x93 je zadan\xFD absol\xFAtnou cestou alebo cestou s "
+       "\x84..\x93."},
+      {"name the run writes", "00:01:00 00:02:00 P Proces.bat",
+       "error: the run refuses the lecture: S\xFA"
+       "bor segmentu 2 \x84Proces.bat\x93 m\xE1 rovnak\xE9 meno ako s\xFA"
+       "bor, ktor\xFD zapisuje spracovanie."},
       {"end before start", "00:01:00 00:00:30 P b.gif",
        "warning: the segment ends at 00:00:30, before it starts at 00:01:00"},
       {"gap", "00:01:30 00:02:00 P b.gif",
@@ -115,8 +120,8 @@ TEST(CheckLecture, ReportsEachBrokenLineOnItsLine) {
        "is read as Windows-1250"},
       {"UTF-8 beyond Windows-1250", "00:01:00 00:02:00 P \xE4\xB8\xAD.jpg",
        "warning: \"\xE4\xB8\xAD.jpg\" looks like UTF-8 for a name that Windows-1250 cannot hold"},
-      {"web-unsafe characters", "00:01:00 00:02:00 P a#b?.jpg",
-       "warning: \"a#b?.jpg\" holds \"#\" and \"?\", which a web server may refuse or misread"},
+      {"web-unsafe characters", "00:01:00 00:02:00 P a#b&.jpg",
+       "warning: \"a#b&.jpg\" holds \"#\" and \"&\", which a web server may refuse or misread"},
       {"ends after the recording", "00:01:00 00:10:01 P b.gif",
        "warning: the segment ends at 00:10:01, after the recording ends at 00:10:00.000"},
   };
@@ -159,7 +164,7 @@ TEST(CheckLecture, RefusesWhatTheRunRefuses) {
             "asovac\xED s\xFA"
             "bor m\xE1 viac ako 999 segmentov.\n");
 
-  disk.AddFile("L\\t\"k.rm", TenMinuteRecording());
+  disk.AddFile("L\\t\"k.rm", RealMediaHeader(600000));
   disk.AddFile("L\\t\"k.txt", kGoodLine);
   EXPECT_EQ(Describe(CheckLecture(disk, {"L\\t\"k.rm", std::nullopt})).substr(0, 56),
             "L\\t\"k.rm:0: error: the run refuses the lecture: N\xE1zov s\xFA");

@@ -134,13 +134,13 @@ SegmentChecker::SegmentChecker(std::string timing_path, std::optional<uint32_t> 
                                std::vector<Finding>* findings)
     : timing_path_(std::move(timing_path)), recording_ms_(recording_ms), findings_(findings) {}
 
-bool SegmentChecker::Check(const Segment& segment, SegmentLines lines) {
+bool SegmentChecker::Check(const Segment& segment, SegmentLines lines, bool refused) {
   if (!CheckLayout(segment, lines)) {
     previous_end_.reset();
     return false;
   }
   CheckType(segment, lines.first);
-  CheckName(segment.file_name, lines.first);
+  if (!refused) CheckName(segment.file_name, lines.first);
   CheckTimes(segment, lines.first);
   return true;
 }

@@ -32,8 +32,9 @@ class SegmentChecker {
 
   /// Checks the next segment, read from `lines`. Returns false when the line does not hold the
   /// layout "HH:MM:SS HH:MM:SS T FILE": the run then reads shifted fields, which are reported once
-  /// with what the run makes of them and not checked further.
-  bool Check(const Segment& segment, SegmentLines lines);
+  /// with what the run makes of them and not checked further. The name of a segment that the run
+  /// `refused` is left to the refusal's reason.
+  bool Check(const Segment& segment, SegmentLines lines, bool refused);
 
  private:
   bool CheckLayout(const Segment& segment, SegmentLines lines);

@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/disk_interface.h"
 
@@ -58,14 +57,14 @@ class TextReader {
   /// The byte `ahead` positions on, or -1 past the physical end.
   int Peek(size_t ahead = 0);
   void Consume(size_t count = 1) {
-    const char* begin = buffer_.data() + pos_;
+    const char* begin = buffer_.get() + pos_;
     line_ += static_cast<size_t>(std::count(begin, begin + count, '\n'));
     pos_ += count;
   }
   bool Fill(size_t wanted);
 
   std::unique_ptr<InputFile> file_;
-  std::vector<char> buffer_;
+  std::unique_ptr<char[]> buffer_;  ///< kBlockSize bytes, never zeroed: only read once filled
   size_t pos_ = 0;
   size_t end_ = 0;
   bool physical_end_ = false;

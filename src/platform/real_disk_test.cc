@@ -141,6 +141,77 @@ TEST_F(RealDiskTest, PipesAreRefusedWithoutWaitingForAPeer) {
   EXPECT_FALSE(core::FileCanBeOpened(*disk_, Path("pipe")));
 }
 
+TEST_F(RealDiskTest, DevicesAreRefusedForReading) {
+  // A timing file that was (a link to) /dev/zero once kept the run reading forever.
+  ASSERT_EQ(0, ::symlink("/dev/zero", Path("zero.txt").c_str()));
+  for (const std::string& path :
+       {std::string("/dev/zero"), std::string("/dev/null"), Path("zero.txt")}) {
+    EXPECT_EQ(5, ErrorCodeOf([&] { disk_->OpenForRead(path); })) << path;
+    EXPECT_FALSE(core::FileCanBeOpened(*disk_, path)) << path;
+  }
+}
+
+TEST_F(RealDiskTest, ErrorsNameTheirPathAsGiven) {
+  const std::string missing = Path(
+      "\xE8"
+      "as/none.txt");  // "čas/none.txt"
+  for (const auto& open : std::vector<std::function<void()>>{
+           [&] { disk_->OpenForRead(missing); }, [&] { disk_->OpenForWrite(missing); },
+           [&] { disk_->OpenForReplace(missing); }}) {
+    try {
+      open();
+      ADD_FAILURE() << "no error";
+    } catch (const core::IoError& error) {
+      EXPECT_EQ(error.path(), missing);
+      EXPECT_EQ(error.DisplayText(), "Invalid filename.");
+    }
+  }
+  if (!fs::exists("/dev/full")) return;
+  std::unique_ptr<core::OutputFile> file = disk_->OpenForWrite("/dev/full");
+  try {
+    file->Write("x", 1);
+    ADD_FAILURE() << "no error";
+  } catch (const core::IoError& error) {
+    EXPECT_EQ(error.path(), "/dev/full");
+  }
+}
+
+TEST_F(RealDiskTest, SameFolderMeansTheSameFolderHoweverSpelled) {
+  ASSERT_EQ(0, ::symlink(dir_.path().c_str(), Path("link").c_str()));
+  const struct {
+    std::string a, b;
+    bool same;
+  } cases[] = {
+      {dir_.path(), dir_.path(), true},
+      {dir_.path(), dir_.path() + "/", true},
+      {dir_.path(), Path("sub/.."), true},
+      {dir_.path(), Path("link"), true},
+      {Path("link/sub"), Path("sub"), true},
+      {dir_.path(), Path("sub"), false},
+      {dir_.path(), Path("missing"), false},
+      {Path("exists.txt"), Path("exists.txt"), false},
+      {"", "", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(disk_->IsSameFolder(c.a, c.b), c.same) << c.a << " " << c.b;
+}
+
+TEST_F(RealDiskTest, AFolderLockKeepsOutOtherHoldersOnly) {
+  ASSERT_EQ(0, ::symlink(Path("sub").c_str(), Path("link").c_str()));
+  std::unique_ptr<core::FolderLock> first, second;
+  ASSERT_EQ(core::LockStatus::kLocked, disk_->LockFolder(Path("sub"), &first));
+  EXPECT_EQ(core::LockStatus::kBusy, disk_->LockFolder(Path("link/"), &second));
+  EXPECT_EQ(nullptr, second);
+  WriteWhole(Path("sub/page.htm"), "still writable");
+  EXPECT_EQ("still writable", ReadWhole(Path("sub/page.htm")));
+  EXPECT_EQ((std::vector<std::string>{"page.htm"}), Listing(Path("sub"))) << "no lock file";
+  first.reset();
+  EXPECT_EQ(core::LockStatus::kLocked, disk_->LockFolder(Path("link"), &second));
+  EXPECT_EQ(core::LockStatus::kUnavailable, disk_->LockFolder(Path("missing"), &first));
+  EXPECT_EQ(core::LockStatus::kUnavailable, disk_->LockFolder(Path("exists.txt"), &first));
+  EXPECT_EQ(core::LockStatus::kUnavailable, disk_->LockFolder("", &first));
+  EXPECT_EQ(nullptr, first);
+}
+
 TEST_F(RealDiskTest, FullDiskIsDiskFull) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
   std::unique_ptr<core::OutputFile> file = disk_->OpenForWrite("/dev/full");
