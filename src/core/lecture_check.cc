@@ -42,6 +42,10 @@ std::optional<uint32_t> CheckRecording(DiskInterface& disk, const JobParameters&
   return std::nullopt;
 }
 
+// No file system takes a longer path (Windows' long paths hold 32767 characters, POSIX systems'
+// fewer), so a longer name is not looked for: that would only copy it twice more.
+constexpr size_t kLongestPath = 32767;
+
 bool IsMissing(int code) { return code == kFileNotFound || code == kInvalidFilename; }
 
 // What a file that cannot be opened costs: the run stops at a file it reads itself, the copy
@@ -63,6 +67,14 @@ std::string MissingSegmentFile(const Segment& segment, int code) {
 
 void CheckSegmentFile(DiskInterface& disk, const JobParameters& params, const Segment& segment,
                       size_t line, std::vector<Finding>* findings) {
+  if (segment.file_name.size() > kLongestPath) {
+    findings->push_back({params.timing_path, line, Severity::kError,
+                         Quoted(segment.file_name) +
+                             " is longer than any path a file system takes" +
+                             (CopiedByScript(segment) ? "; the copy script copies nothing for it"
+                                                      : "; the run stops at it")});
+    return;
+  }
   if (int code = OpenForReadError(disk, params.media_dir + segment.file_name)) {
     findings->push_back(
         {params.timing_path, line, Severity::kError, MissingSegmentFile(segment, code)});
@@ -85,7 +97,7 @@ std::vector<SegmentLines> ReadSegments(DiskInterface& disk, RunState* state,
           {path, lines.first, Severity::kError, RunRefuses(TooManySegmentsRefusal().reason)});
       break;
     }
-    state->segments.Add(segment);
+    state->segments.Add(std::move(segment));  // a file name may be as long as the whole file
     where.push_back(lines);
   }
   reader.Close();

@@ -72,6 +72,12 @@ TEST(CheckLecture, ReportsEachBrokenLineOnItsLine) {
       {"missing picture", "00:01:00 00:02:00 P none.jpg",
        "error: \"none.jpg\" is not in the recording's folder; the copy script copies nothing for "
        "it"},
+      {"missing long name", "00:01:00 00:02:00 P " + std::string(100, 'x'),
+       "error: \"" + std::string(80, 'x') +
+           "\x85\" is not in the recording's folder; the copy script copies nothing for it"},
+      {"name no path can hold", "00:01:00 00:02:00 H " + std::string(40000, 'x'),
+       "error: \"" + std::string(80, 'x') +
+           "\x85\" is longer than any path a file system takes; the run stops at it"},
       {"missing page", "00:01:00 00:02:00 H none.htm",
        "error: \"none.htm\" is not in the recording's folder; the run stops with \"File not "
        "found.\""},

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "core/encoding.h"
+#include "core/run_refusals.h"
 #include "core/text_reader.h"
 
 namespace orvello::core {
@@ -31,8 +32,10 @@ Kind KindOfType(char type) {
   return type == 'H' ? Kind::kPage : type == 'V' ? Kind::kVideo : Kind::kPicture;
 }
 
-// The kind a file name's extension suggests, compared without regard to case.
+// The kind a file name's extension suggests, compared without regard to case. Only the name's
+// end is looked at: the extensions known are at most 4 characters long.
 Kind KindOfName(std::string_view name) {
+  name = name.substr(name.size() - std::min<size_t>(name.size(), 5));
   size_t dot = name.rfind('.');
   if (dot == std::string_view::npos) return Kind::kUnknown;
   std::string extension;
@@ -53,8 +56,20 @@ Kind KindOfName(std::string_view name) {
 // Characters that a URL or a web server's file system reads otherwise or refuses. Spaces are
 // fine: browsers and servers escape them.
 bool WebUnsafe(unsigned char c) {
-  return c < 32 || c == 127 ||
-         std::string_view("#%&*:<>?|").find(static_cast<char>(c)) != std::string_view::npos;
+  switch (c) {
+    case '#':
+    case '%':
+    case '&':
+    case '*':
+    case ':':
+    case '<':
+    case '>':
+    case '?':
+    case '|':
+      return true;
+    default:
+      return c < 32 || c == 127;
+  }
 }
 
 // The bytes Windows-1250 leaves undefined.
@@ -66,10 +81,6 @@ std::string Hex(unsigned char c) {
   char hex[8];
   std::snprintf(hex, sizeof hex, "0x%02X", c);
   return hex;
-}
-
-void AddOnce(std::string item, std::vector<std::string>* items) {
-  if (std::find(items->begin(), items->end(), item) == items->end()) items->push_back(item);
 }
 
 // "a", "a" and "b", "a", "b" and "c".
@@ -111,7 +122,7 @@ std::optional<int64_t> ParseTime(std::string_view text) {
 
 std::string Quoted(std::string_view text) {
   std::string quoted = "\"";
-  for (char c : text) {
+  for (char c : text.substr(0, kLongestShownName)) {
     auto byte = static_cast<unsigned char>(c);
     if (c == '\r') {
       quoted += "\\r";
@@ -127,6 +138,7 @@ std::string Quoted(std::string_view text) {
       quoted += c;
     }
   }
+  if (text.size() > kLongestShownName) quoted += "\x85";  // "…"
   return quoted + "\"";
 }
 
@@ -198,11 +210,14 @@ void SegmentChecker::CheckType(const Segment& segment, size_t line) {
 void SegmentChecker::CheckName(const std::string& name, size_t line) {
   std::vector<std::string> undefined, unsafe;
   bool high = false;
+  bool seen[256] = {};
   for (char c : name) {
     auto byte = static_cast<unsigned char>(c);
     high = high || byte >= 0x80;
-    if (Undefined(byte)) AddOnce(Hex(byte), &undefined);
-    if (WebUnsafe(byte)) AddOnce(Quoted(std::string(1, c)), &unsafe);
+    if (seen[byte]) continue;
+    seen[byte] = true;
+    if (Undefined(byte)) undefined.push_back(Hex(byte));
+    if (WebUnsafe(byte)) unsafe.push_back(Quoted(std::string(1, c)));
   }
   if (!undefined.empty()) {
     Add(Severity::kWarning, line,

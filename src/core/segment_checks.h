@@ -17,7 +17,8 @@ namespace orvello::core {
 /// any other text.
 std::optional<int64_t> ParseTime(std::string_view text);
 
-/// `text` between double quotes, control bytes shown as \r, \n, \t or \xNN.
+/// `text` between double quotes, control bytes shown as \r, \n, \t or \xNN; a text longer than
+/// kLongestShownName bytes is cut there and ends in "…".
 std::string Quoted(std::string_view text);
 
 /// Checks the segments of one timing file one after the other, as far as their own fields tell:
