@@ -100,9 +100,9 @@ std::string WhatTheRunReads(const Segment& segment) {
 
 std::string FormatMilliseconds(uint32_t ms) {
   char text[32];
-  uint32_t seconds = ms / 1000;
+  unsigned seconds = ms / 1000;
   std::snprintf(text, sizeof text, "%02u:%02u:%02u.%03u", seconds / 3600, seconds / 60 % 60,
-                seconds % 60, ms % 1000);
+                seconds % 60, static_cast<unsigned>(ms % 1000));
   return text;
 }
 
