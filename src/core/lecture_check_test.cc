@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/encoding.h"
 #include "core/io_error.h"
 #include "test_util.h"
 
@@ -30,13 +31,14 @@ MemoryDisk Lecture(const std::string& timing) {
   return disk;
 }
 
+// The findings as the command line shows them, in UTF-8.
 std::string Describe(const std::vector<Finding>& findings) {
   std::string text;
   for (const Finding& f : findings) {
     text += f.file + ":" + std::to_string(f.line) + ": " +
             (f.severity == Severity::kError ? "error: " : "warning: ") + f.text + "\n";
   }
-  return text;
+  return Cp1250ToUtf8(text);
 }
 
 std::string Check(MemoryDisk& disk) {
@@ -66,18 +68,17 @@ TEST(CheckLecture, ReportsEachBrokenLineOnItsLine) {
       {"line ends before the type", "00:01:00 00:02:00",
        "error: the line ends before its type and file name; the run reads start \"00:01:00\", "
        "end \"00:02:00\", type \"\\n\", file \"\"\n"
-       "L\\talk.txt:2: error: the run refuses the lecture: S\xFA"
-       "bor segmentu 2 \x84\x93 sa ned\xE1 skop\xEDrova\x9D ako jeden s\xFA"
-       "bor (meno je pr\xE1zdne, kon\xE8\xED lomkou alebo obsahuje * ? %)."},
+       "L\\talk.txt:2: error: the run refuses the lecture: Súbor segmentu 2 „“ sa nedá "
+       "skopírovať ako jeden súbor (meno je prázdne, končí lomkou alebo obsahuje * ? %)."},
       {"missing picture", "00:01:00 00:02:00 P none.jpg",
        "error: \"none.jpg\" is not in the recording's folder; the copy script copies nothing for "
        "it"},
       {"missing long name", "00:01:00 00:02:00 P " + std::string(100, 'x'),
        "error: \"" + std::string(80, 'x') +
-           "\x85\" is not in the recording's folder; the copy script copies nothing for it"},
+           "…\" is not in the recording's folder; the copy script copies nothing for it"},
       {"name no path can hold", "00:01:00 00:02:00 H " + std::string(40000, 'x'),
        "error: \"" + std::string(80, 'x') +
-           "\x85\" is longer than any path a file system takes; the run stops at it"},
+           "…\" is longer than any path a file system takes; the run stops at it"},
       {"missing page", "00:01:00 00:02:00 H none.htm",
        "error: \"none.htm\" is not in the recording's folder; the run stops with \"File not "
        "found.\""},
@@ -87,20 +88,16 @@ TEST(CheckLecture, ReportsEachBrokenLineOnItsLine) {
       {"page without a name", "00:01:00 00:02:00 H ",
        "error: the segment has no file name; the run stops with \"File not found.\""},
       {"picture without a name", "00:01:00 00:02:00 P ",
-       "error: the run refuses the lecture: S\xFA"
-       "bor segmentu 2 \x84\x93 sa ned\xE1 skop\xEDrova\x9D ako jeden s\xFA"
-       "bor (meno je pr\xE1zdne, kon\xE8\xED lomkou alebo obsahuje * ? %)."},
+       "error: the run refuses the lecture: Súbor segmentu 2 „“ sa nedá skopírovať ako jeden "
+       "súbor (meno je prázdne, končí lomkou alebo obsahuje * ? %)."},
       {"quote in a copied name", "00:01:00 00:02:00 P \"q\".jpg",
-       "error: the run refuses the lecture: N\xE1zov s\xFA"
-       "boru alebo cesta obsahuje \xFAvodzovky."},
+       "error: the run refuses the lecture: Názov súboru alebo cesta obsahuje úvodzovky."},
       {"name leaving the folder", "00:01:00 00:02:00 H ../p.htm",
-       "error: the run refuses the lecture: S\xFA"
-       "bor segmentu 2 \x84../p.htm\x93 je zadan\xFD absol\xFAtnou cestou alebo cestou s "
-       "\x84..\x93."},
+       "error: the run refuses the lecture: Súbor segmentu 2 „../p.htm“ je zadaný absolútnou "
+       "cestou alebo cestou s „..“."},
       {"name the run writes", "00:01:00 00:02:00 P Proces.bat",
-       "error: the run refuses the lecture: S\xFA"
-       "bor segmentu 2 \x84Proces.bat\x93 m\xE1 rovnak\xE9 meno ako s\xFA"
-       "bor, ktor\xFD zapisuje spracovanie."},
+       "error: the run refuses the lecture: Súbor segmentu 2 „Proces.bat“ má rovnaké meno ako "
+       "súbor, ktorý zapisuje spracovanie."},
       {"end before start", "00:01:00 00:00:30 P b.gif",
        "warning: the segment ends at 00:00:30, before it starts at 00:01:00"},
       {"gap", "00:01:30 00:02:00 P b.gif",
@@ -120,12 +117,12 @@ TEST(CheckLecture, ReportsEachBrokenLineOnItsLine) {
       {"video type, picture file", "00:01:00 00:02:00 V b.gif",
        "warning: type \"V\" publishes a video clip, but \"b.gif\" looks like a picture"},
       {"undefined byte", "00:01:00 00:02:00 P b\x81.gif",
-       "warning: \"b\x81.gif\" holds 0x81, which Windows-1250 does not define"},
+       "warning: \"b\u0081.gif\" holds 0x81, which Windows-1250 does not define"},
       {"UTF-8 name", "00:01:00 00:02:00 H tabu\xC4\xBEka.htm",
-       "warning: \"tabu\xC4\xBEka.htm\" looks like UTF-8 for \"tabu\xBEka.htm\"; the timing file "
+       "warning: \"tabuÄľka.htm\" looks like UTF-8 for \"tabuľka.htm\"; the timing file "
        "is read as Windows-1250"},
       {"UTF-8 beyond Windows-1250", "00:01:00 00:02:00 P \xE4\xB8\xAD.jpg",
-       "warning: \"\xE4\xB8\xAD.jpg\" looks like UTF-8 for a name that Windows-1250 cannot hold"},
+       "warning: \"ä¸\u00AD.jpg\" looks like UTF-8 for a name that Windows-1250 cannot hold"},
       {"web-unsafe characters", "00:01:00 00:02:00 P a#b&.jpg",
        "warning: \"a#b&.jpg\" holds \"#\" and \"&\", which a web server may refuse or misread"},
       {"ends after the recording", "00:01:00 00:10:01 P b.gif",
@@ -166,14 +163,14 @@ TEST(CheckLecture, RefusesWhatTheRunRefuses) {
   for (int i = 0; i < 1000; ++i) lines += "00:00:00 00:00:00 P a.jpg\r\n";
   MemoryDisk disk = Lecture(lines);
   EXPECT_EQ(Check(disk),
-            "L\\talk.txt:1000: error: the run refuses the lecture: \xC8"
-            "asovac\xED s\xFA"
-            "bor m\xE1 viac ako 999 segmentov.\n");
+            "L\\talk.txt:1000: error: the run refuses the lecture: Časovací súbor má viac ako "
+            "999 segmentov.\n");
 
   disk.AddFile("L\\t\"k.rm", RealMediaHeader(600000));
   disk.AddFile("L\\t\"k.txt", kGoodLine);
-  EXPECT_EQ(Describe(CheckLecture(disk, {"L\\t\"k.rm", std::nullopt})).substr(0, 56),
-            "L\\t\"k.rm:0: error: the run refuses the lecture: N\xE1zov s\xFA");
+  EXPECT_EQ(Describe(CheckLecture(disk, {"L\\t\"k.rm", std::nullopt})),
+            "L\\t\"k.rm:0: error: the run refuses the lecture: Názov súboru alebo cesta obsahuje "
+            "úvodzovky.\n");
 }
 
 TEST(CheckLecture, AnUnreadableRecordingOrTimingFileIsAnIoError) {
