@@ -35,11 +35,16 @@ class PublishTest : public ::testing::Test {
     out_ = dir_.path() + "/out";
     std::filesystem::create_directories(lecture_);
     std::filesystem::create_directories(out_);
-    WriteFileBytes(lecture_ + "/a.rm", "RMF");
+    // A sound lecture, in which the check before publishing finds nothing.
+    WriteFileBytes(lecture_ + "/a.rm", testing::RealMediaHeader(600000));
     WriteFileBytes(lecture_ + "/a.txt", "00:00:00 00:05:30 P slide01.jpg\r\n");
+    WriteFileBytes(lecture_ + "/slide01.jpg", "JPEG");
     std::filesystem::create_directories(dir_.path() + "/Style");
     for (const char* name : {"p00.htm", "f00.htm", "n00.htm"}) {
       WriteFileBytes(dir_.path() + "/Style/" + name, "<P>#</P>\r\n");
+    }
+    for (const char* name : {"problems.htm", "freeplayer_g2.gif", "web.gif", "video.gif"}) {
+      WriteFileBytes(dir_.path() + "/Style/" + name, name);
     }
   }
   std::vector<std::string> Args(const std::string& media, const std::string& out) {
@@ -82,6 +87,7 @@ TEST_F(PublishTest, EmptyOutputFieldIsRefused) {
 }
 
 // The error's own text stays as the desktop program shows it; the command line names the file.
+// The check before the run has seen what it could of the same problem.
 TEST_F(PublishTest, IoErrorGoesToStandardErrorWithItsFileAndPeriod) {
   namespace fs = std::filesystem;
   const std::string timing = lecture_ + "/a.txt", style = dir_.path() + "/Style/";
@@ -89,13 +95,21 @@ TEST_F(PublishTest, IoErrorGoesToStandardErrorWithItsFileAndPeriod) {
     std::function<void()> breakage;
     std::string expected;
   } cases[] = {
-      {[&] { fs::remove(timing); }, timing + ": File not found."},
-      {[&] { fs::remove(style + "f00.htm"); }, style + "f00.htm: File not found."},
+      {[&] { fs::remove(timing); }, "orvello-cli: " + timing + ": File not found."},
+      {[&] { fs::remove(style + "f00.htm"); },
+       style +
+           "f00.htm: error: the style folder has no such file; the run stops with \"File not "
+           "found.\"\n1 error, 0 warnings\norvello-cli: " +
+           style + "f00.htm: File not found."},
       {[&] { WriteFileBytes(timing, "00:00:00 00:05:30 H gon\xE9.htm\r\n"); },
-       lecture_ + "/goné.htm: File not found."},
+       timing +
+           ":1: error: \"goné.htm\" is not in the recording's folder; the run stops with "
+           "\"File not found.\"\n1 error, 0 warnings\norvello-cli: " +
+           lecture_ + "/goné.htm: File not found."},
       {[&] { fs::remove(timing), fs::create_symlink("/dev/zero", timing); },
-       timing + ": File access denied."},
-      {[&] { fs::remove(timing), fs::create_symlink(timing, timing); }, timing + ": I/O error 40."},
+       "orvello-cli: " + timing + ": File access denied."},
+      {[&] { fs::remove(timing), fs::create_symlink(timing, timing); },
+       "orvello-cli: " + timing + ": I/O error 40."},
   };
   for (const auto& c : cases) {
     fs::remove(timing);
@@ -104,7 +118,7 @@ TEST_F(PublishTest, IoErrorGoesToStandardErrorWithItsFileAndPeriod) {
     Result r = Invoke(Args(lecture_ + "/a.rm", out_));
     EXPECT_EQ(r.status, kExitIoError);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "orvello-cli: " + c.expected + "\n");
+    EXPECT_EQ(r.err, c.expected + "\n");
   }
 }
 
@@ -129,7 +143,8 @@ TEST_F(PublishTest, RefusesTheLecturesOwnFolderAndABusyOne) {
     EXPECT_EQ(r.out, "1: " + std::string(message) + "\n");
   }
   EXPECT_EQ(ReadFileBytes(lecture_ + "/a.txt"), "00:00:00 00:05:30 P slide01.jpg\r\n");
-  EXPECT_EQ(std::distance(fs::directory_iterator(lecture_), fs::directory_iterator()), 2);
+  // Still the recording, its timing file and its slide alone.
+  EXPECT_EQ(std::distance(fs::directory_iterator(lecture_), fs::directory_iterator()), 3);
   EXPECT_TRUE(fs::is_empty(dir_.path() + "/busy"));
 }
 
@@ -155,6 +170,11 @@ TEST(Cli, UsageErrors) {
       {"publish", "--media=a.rm", "--out=o", "--style=s", "--producer=p", "--web=\xFF"},
       {"publish", "--media=a.rm", "--out=o\r\nDel x", "--style=s", "--producer=p"},
       {"publish", "--media=a.rm", "--out=o", "--style=s", "--producer=p", "--wait", "--wait"},
+      {"check"},
+      {"check", "--style", "s"},
+      {"check", "--media"},
+      {"check", "--media", "a.rm", "--wait"},
+      {"check", "--media=a.rm", "--style=中"},
   };
   for (const auto& args : cases) {
     Result r = Invoke(args);

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <utility>
 
 #include "core/cp1250_code_page.h"
 
@@ -63,13 +64,23 @@ consteval auto Convert() {
 template <Utf8 kUtf8>
 inline constexpr auto kConverted = Convert<kUtf8>();
 
+/// The converted bytes as a plain array of their own, which compilers see through as they see
+/// through a string literal.
+template <Utf8 kUtf8, class Indices>
+struct Array;
+template <Utf8 kUtf8, std::size_t... kIndex>
+struct Array<kUtf8, std::index_sequence<kIndex...>> {
+  static constexpr char text[] = {kConverted<kUtf8>.text[kIndex]...};
+};
+
 }  // namespace cp1250_literal
 
 /// `"Súbor"_cp1250` is the Windows-1250 char array {'S', '\xFA', 'b', 'o', 'r', '\0'}. It lives in
 /// the project's namespace so that every layer finds it.
 template <cp1250_literal::Utf8 kUtf8>
 consteval const auto& operator""_cp1250() {
-  return cp1250_literal::kConverted<kUtf8>.text;
+  using Converted = decltype(cp1250_literal::kConverted<kUtf8>);
+  return cp1250_literal::Array<kUtf8, std::make_index_sequence<sizeof(Converted::text)>>::text;
 }
 
 }  // namespace orvello

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace orvello::core {
 namespace {
 
@@ -66,6 +68,21 @@ TEST(Encoding, Utf16MatchesUtf8BothWays) {
   std::string back;
   ASSERT_TRUE(Utf16ToCp1250(Cp1250ToUtf16(all), &back));
   EXPECT_EQ(back, all);
+}
+
+TEST(Encoding, TellsUtf8FromOtherBytes) {
+  const std::pair<const char*, bool> cases[] = {
+      {"", true},
+      {"slide 01.jpg", true},
+      {"tabu\xC4\xBEka.htm", true},
+      {"\xE4\xB8\xAD", true},
+      {"tabu\xBEka.htm", false},
+      {"\xC3", false},
+      {"\xC0\xAF", false},
+      {"\xED\xA0\x80", false},
+      {"a\xFF", false},
+  };
+  for (const auto& [text, utf8] : cases) EXPECT_EQ(IsUtf8(text), utf8) << text;
 }
 
 }  // namespace
