@@ -10,6 +10,7 @@
 namespace orvello::cli {
 namespace {
 
+using testing::HostPath;
 using testing::ReadFileBytes;
 using testing::ScopedTempDir;
 using testing::WriteFileBytes;
@@ -30,11 +31,11 @@ class PublishTest : public ::testing::Test {
   void SetUp() override {
     lecture_ = dir_.path() + "/prednáška";
     out_ = dir_.path() + "/out";
-    std::filesystem::create_directories(lecture_);
-    std::filesystem::create_directories(out_);
+    std::filesystem::create_directories(HostPath(lecture_));
+    std::filesystem::create_directories(HostPath(out_));
     WriteFileBytes(lecture_ + "/a.rm", "RMF");
     WriteFileBytes(lecture_ + "/a.txt", "00:00:00 00:05:30 P slide01.jpg\r\n");
-    std::filesystem::create_directories(dir_.path() + "/Style");
+    std::filesystem::create_directories(HostPath(dir_.path() + "/Style"));
     for (const char* name : {"p00.htm", "f00.htm", "n00.htm"}) {
       WriteFileBytes(dir_.path() + "/Style/" + name, "<P>#</P>\r\n");
     }
@@ -79,7 +80,7 @@ TEST_F(PublishTest, EmptyOutputFieldIsRefused) {
 }
 
 TEST_F(PublishTest, IoErrorGoesToStandardErrorWithItsPeriod) {
-  std::filesystem::remove(lecture_ + "/a.txt");
+  std::filesystem::remove(HostPath(lecture_ + "/a.txt"));
   Result r = Invoke(Args(lecture_ + "/a.rm", out_));
   EXPECT_EQ(r.status, kExitIoError);
   EXPECT_EQ(r.out, "");
@@ -88,7 +89,7 @@ TEST_F(PublishTest, IoErrorGoesToStandardErrorWithItsPeriod) {
 
 TEST_F(PublishTest, RelativePathsAreTakenFromTheCurrentFolder) {
   auto previous = std::filesystem::current_path();
-  std::filesystem::current_path(dir_.path());
+  std::filesystem::current_path(HostPath(dir_.path()));
   Result r = Invoke(Args("prednáška/a.rm", "out"));
   std::filesystem::current_path(previous);
   EXPECT_EQ(r.status, kExitSuccess) << r.err;

@@ -7,6 +7,7 @@
 // and review the difference before committing it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -14,12 +15,14 @@
 #include <string>
 
 #include "cli/cli.h"
+#include "platform/real_disk.h"
 #include "test_util.h"
 
 namespace orvello::cli {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::HostPath;
 using testing::ReadFileBytes;
 using testing::ScopedTempDir;
 using testing::WriteFileBytes;
@@ -31,22 +34,22 @@ std::string Utf8(const fs::path& path) {
   return std::string(text.begin(), text.end());
 }
 
-fs::path HostPath(const std::string& utf8) {
-  return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
   for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
     text.replace(at, from.size(), to);
   return text;
 }
 
-// Every file of `dir` by its UTF-8 name.
+// Every file of `dir` by its UTF-8 name, with `temp` written as kTempMark. The scripts name paths
+// with the platform's separator, written as '/'.
 std::map<std::string, std::string> FilesIn(const std::string& dir, const std::string& temp) {
   std::map<std::string, std::string> files;
   for (const auto& entry : fs::directory_iterator(HostPath(dir))) {
     std::string name = Utf8(entry.path().filename());
-    files[name] = ReplaceAll(ReadFileBytes(Utf8(entry.path())), temp, kTempMark);
+    std::string bytes = ReplaceAll(ReadFileBytes(Utf8(entry.path())), temp, kTempMark);
+    if (name.ends_with(".bat"))
+      std::replace(bytes.begin(), bytes.end(), platform::kPathSeparator, '/');
+    files[name] = bytes;
   }
   return files;
 }

@@ -49,13 +49,14 @@ bool SetScriptMode(ScriptMode mode, PublishOptions* options, std::string* err) {
   return true;
 }
 
-// An empty field stays empty; a relative path is taken from the current folder.
+// An empty field stays empty; a relative path is taken from the current folder. On Windows each
+// '/' becomes a backslash, the separator the run splits the media path at.
 std::string Absolute(const std::string& utf8_path) {
   if (utf8_path.empty()) return utf8_path;
   std::error_code ec;
   auto path = std::filesystem::absolute(std::filesystem::u8path(utf8_path), ec);
   if (ec) return utf8_path;
-  auto text = path.u8string();
+  auto text = path.make_preferred().u8string();
   return std::string(text.begin(), text.end());
 }
 
