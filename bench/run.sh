@@ -2,7 +2,8 @@
 # Measures `orvello-cli publish --no-start` on generated lectures of 98 and 999 segments against
 # `cp -r` of the output folder it produced, in the same run on the same machine: wall time and
 # peak resident memory of the whole process: the fastest of several runs each (the least
-# disturbed by whatever else the machine does) and the highest peak.
+# disturbed by whatever else the machine does) and the highest peak. Then the same for a timing
+# file of one 50 MB line, whose peak memory must stay within about twice the line.
 #
 #   bench/run.sh                  builds a release orvello-cli into build/bench and measures
 #   ORVELLO_CLI=path bench/run.sh measures that binary instead
@@ -119,3 +120,26 @@ for count in 98 999; do
       printf "| %d | %s in %d files | %.3f | %.3f | %.2f | %.1f | %.1f |\n",
              n, size, files, p, c, (c > 0 ? p / c : 0), pk / 1024, ck / 1024 }'
 done
+
+# One segment whose file name is a line of 50 MB: the reader must take it in linear time, and the
+# run must hold it about once (peak RSS / line near 1, and never much above 2).
+long=$work/long
+mkdir -p "$long"
+printf 'RMF' >"$long/lecture.rm"
+line_mb=50
+{ printf '00:00:00 00:05:30 P '; head -c $((line_mb * 1024 * 1024)) /dev/zero | tr '\0' x
+  printf '\r\n'; } >"$long/lecture.txt"
+: >"$work/long.txt"
+for ((r = 0; r < runs; ++r)); do
+  out=$work/out-long
+  mkdir "$out"
+  measure "$ORVELLO_CLI" publish --media "$long/lecture.rm" --out "$out" --style "$work/style" \
+    --producer "$work/producer" --no-start >>"$work/long.txt"
+  rm -rf "$out"
+done
+long_s=$(cut -d' ' -f1 "$work/long.txt" | fastest)
+long_kb=$(cut -d' ' -f2 "$work/long.txt" | sort -n | tail -1)
+printf '\n| timing file | publish (s) | publish peak RSS (MB) | peak RSS / line |\n'
+printf '|---|---:|---:|---:|\n'
+awk -v mb="$line_mb" -v p="$long_s" -v pk="$long_kb" 'BEGIN {
+  printf "| one line of %d MB | %.3f | %.1f | %.2f |\n", mb, p, pk / 1024, pk / 1024 / mb }'

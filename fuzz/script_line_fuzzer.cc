@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/file_names.h"
 #include "platform/script_runner/script_line.h"
 
 namespace {
@@ -55,9 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (pos < size && script[pos] == '\r' && (pos + 1 == size || script[pos + 1] == '\n')) ++pos;
     if (pos < size) Check(script[pos++] == '\n');
     CheckLine(text, orvello::platform::ParseScriptLine(text));
-    Check(orvello::platform::SameNameIgnoringCase(text, text));
-    Check(orvello::platform::SameNameIgnoringCase(text, previous) ==
-          orvello::platform::SameNameIgnoringCase(previous, text));
+    Check(orvello::core::SameNameIgnoringCase(text, text));
+    Check(orvello::core::SameNameIgnoringCase(text, previous) ==
+          orvello::core::SameNameIgnoringCase(previous, text));
     previous = text;
   }
   Check(pos == size);

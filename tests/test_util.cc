@@ -71,12 +71,12 @@ class MemoryInputFile : public core::InputFile {
       : disk_(disk), path_(path), bytes_(disk->files_[path]) {}
 
   size_t Read(char* buffer, size_t size) override {
-    if (closed_) throw core::IoError(103);
+    if (closed_) throw core::IoError(103, path_);
     size_t count = std::min(size, bytes_.size() - pos_);
     if (disk_->read_chunk_ != 0) count = std::min(count, disk_->read_chunk_);
     if (const MemoryDisk::Failure* failure = MemoryDisk::Find(disk_->fail_read_, path_)) {
       if (pos_ + count > failure->after) {
-        if (pos_ >= failure->after) throw core::IoError(failure->code);
+        if (pos_ >= failure->after) throw core::IoError(failure->code, path_);
         count = failure->after - pos_;
       }
     }
@@ -102,20 +102,20 @@ class MemoryOutputFile : public core::OutputFile {
   }
 
   void Write(const char* data, size_t size) override {
-    if (closed_) throw core::IoError(103);
+    if (closed_) throw core::IoError(103, path_);
     size_t count = size;
     const MemoryDisk::Failure* failure = MemoryDisk::Find(disk_->fail_write_, path_);
     if (failure != nullptr)
       count = std::min(size, failure->after - std::min(failure->after, written_));
     Target().append(data, count);
     written_ += count;
-    if (count < size) throw core::IoError(failure->code);
+    if (count < size) throw core::IoError(failure->code, path_);
   }
   void Close() override {
     if (closed_) return;
     closed_ = true;
     auto it = disk_->fail_close_.find(path_);
-    if (it != disk_->fail_close_.end() && it->second != 0) throw core::IoError(it->second);
+    if (it != disk_->fail_close_.end() && it->second != 0) throw core::IoError(it->second, path_);
     if (replace_) disk_->files_[path_] = pending_;
   }
 
@@ -132,7 +132,7 @@ class MemoryOutputFile : public core::OutputFile {
 
 std::unique_ptr<core::InputFile> MemoryDisk::OpenForRead(const std::string& path) {
   CheckOpen(path, "read");
-  if (!Exists(path)) throw core::IoError(core::kFileNotFound);
+  if (!Exists(path)) throw core::IoError(core::kFileNotFound, path);
   return std::make_unique<MemoryInputFile>(this, path);
 }
 
@@ -159,9 +159,44 @@ std::string MemoryDisk::Contents(const std::string& path) const {
 
 void MemoryDisk::CheckOpen(const std::string& path, const char* mode) {
   journal_.push_back(std::string(mode) + " " + path);
-  if (path.empty()) throw core::IoError(core::kFileNotFound);
+  if (path.empty()) throw core::IoError(core::kFileNotFound, path);
   auto it = fail_open_.find(path);
-  if (it != fail_open_.end() && it->second != 0) throw core::IoError(it->second);
+  if (it != fail_open_.end() && it->second != 0) throw core::IoError(it->second, path);
+}
+
+std::string MemoryDisk::Folder(const std::string& path) const {
+  std::string folder = path;
+  while (folder.size() > 1 && folder.back() == separator_) folder.pop_back();
+  auto alias = aliases_.find(folder);
+  return alias == aliases_.end() ? folder : alias->second;
+}
+
+bool MemoryDisk::IsSameFolder(const std::string& a, const std::string& b) {
+  return !a.empty() && !b.empty() && Folder(a) == Folder(b);
+}
+
+namespace {
+
+class MemoryFolderLock : public core::FolderLock {
+ public:
+  MemoryFolderLock(std::set<std::string>* locked, std::string folder)
+      : locked_(locked), folder_(std::move(folder)) {}
+  ~MemoryFolderLock() override { locked_->erase(folder_); }
+
+ private:
+  std::set<std::string>* locked_;
+  std::string folder_;
+};
+
+}  // namespace
+
+core::LockStatus MemoryDisk::LockFolder(const std::string& dir,
+                                        std::unique_ptr<core::FolderLock>* lock) {
+  if (dir.empty()) return core::LockStatus::kUnavailable;
+  std::string folder = Folder(dir);
+  if (!locked_.insert(folder).second) return core::LockStatus::kBusy;
+  *lock = std::make_unique<MemoryFolderLock>(&locked_, folder);
+  return core::LockStatus::kLocked;
 }
 
 const MemoryDisk::Failure* MemoryDisk::Find(const std::map<std::string, Failure>& failures,

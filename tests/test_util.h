@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,9 @@ std::string ReadFileBytes(const std::string& path);
 ///
 /// Writing is in place: OpenForWrite empties the file at once and every Write lands in it, so a
 /// failed run leaves what it wrote. OpenForReplace keeps its bytes aside until Close().
+///
+/// A folder is its path without trailing separators; every folder exists. Two spellings name
+/// the same folder only when they are equal that way or were made aliases (AddFolderAlias).
 class MemoryDisk : public core::DiskInterface {
  public:
   explicit MemoryDisk(char separator = '\\') : separator_(separator) {}
@@ -51,6 +55,16 @@ class MemoryDisk : public core::DiskInterface {
   std::unique_ptr<core::InputFile> OpenForRead(const std::string& path) override;
   std::unique_ptr<core::OutputFile> OpenForWrite(const std::string& path) override;
   std::unique_ptr<core::OutputFile> OpenForReplace(const std::string& path) override;
+  bool IsSameFolder(const std::string& a, const std::string& b) override;
+  /// Locks are kept per folder (aliases included) until their objects go away; they must not
+  /// outlive the disk.
+  core::LockStatus LockFolder(const std::string& dir,
+                              std::unique_ptr<core::FolderLock>* lock) override;
+
+  /// Makes `alias` another spelling of the folder `folder`, as a link to it would be.
+  void AddFolderAlias(const std::string& alias, const std::string& folder) {
+    aliases_[Folder(alias)] = Folder(folder);
+  }
 
   /// Puts a file on the disk without recording it as created.
   void AddFile(const std::string& path, const std::string& bytes) { files_[path] = bytes; }
@@ -88,6 +102,8 @@ class MemoryDisk : public core::DiskInterface {
     int code = 0;
   };
   void CheckOpen(const std::string& path, const char* mode);
+  /// The canonical spelling of the folder `path`.
+  std::string Folder(const std::string& path) const;
   static const Failure* Find(const std::map<std::string, Failure>& failures,
                              const std::string& path);
 
@@ -100,6 +116,8 @@ class MemoryDisk : public core::DiskInterface {
   std::map<std::string, Failure> fail_write_;
   std::map<std::string, Failure> fail_read_;
   std::map<std::string, int> fail_close_;
+  std::map<std::string, std::string> aliases_;
+  std::set<std::string> locked_;
 };
 
 }  // namespace orvello::testing

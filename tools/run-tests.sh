@@ -33,12 +33,14 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$jobs"
 xvfb-run -a ctest --preset windows -j"$jobs"
 
-echo "== Fuzz each target for ${fuzz_seconds}s"
+echo "== Fuzz each target for ${fuzz_seconds}s, starting from its seeds in fuzz/corpus/"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$jobs"
 for fuzzer in build/fuzz/fuzz/*_fuzzer; do
   corpus=$(mktemp -d)
-  "$fuzzer" -max_total_time="$fuzz_seconds" -rss_limit_mb=1024 "$corpus" 2>"$corpus.log" \
+  seeds=fuzz/corpus/$(basename "$fuzzer")
+  [ -d "$seeds" ] || { echo "$(basename "$fuzzer") has no seeds in $seeds" >&2; exit 1; }
+  "$fuzzer" -max_total_time="$fuzz_seconds" -rss_limit_mb=1024 "$corpus" "$seeds" 2>"$corpus.log" \
     || { tail -n 40 "$corpus.log"; exit 1; }
   echo "$(basename "$fuzzer"): $(grep -o 'Done [0-9]* runs' "$corpus.log")"
   rm -rf "$corpus" "$corpus.log"

@@ -2,8 +2,10 @@
 //
 //   cd examples && QT_QPA_PLATFORM=offscreen ../build/debug/bin/render_windows ../docs
 //
-// Run in examples/, the main window loads the example's settings as at a real start; the
-// timing editor shows the example lecture's segments. Errors go to standard error.
+// Run in examples/, the main window loads the example's settings as at a real start and shows
+// the message of a process button pressed before anything was chosen; the pickers show the
+// working directory, the output picker also in its box, as after browsing into a folder and back;
+// the timing editor shows the example lecture's segments. Errors go to standard error.
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -52,6 +54,12 @@ int main(int argc, char** argv) {
   core::NoScriptStarter starter;
 
   ui::Program program(*app, *disk, starter, [](const std::string&) {});
+  app->RunGuarded([&program] { program.Form1.Button1Click(); });
+  ui::DirectoryList& list = *program.Form4.DirectoryListBox1;
+  if (!list.SetDirectory("lecture") || !list.SetDirectory("..")) {
+    std::cerr << "cannot browse into lecture/ and back: run me in examples/\n";
+    return 1;
+  }
   bool ok = Render(program.Form1.window(), folder, "main-window.png") &&
             Render(program.Form3.window(), folder, "style-picker.png") &&
             Render(program.Form4.window(), folder, "output-picker.png") &&

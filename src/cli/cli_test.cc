@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <sstream>
 
+#include "core/disk_interface.h"
+#include "platform/real_disk.h"
 #include "test_util.h"
 
 namespace orvello::cli {
@@ -79,12 +83,64 @@ TEST_F(PublishTest, EmptyOutputFieldIsRefused) {
   EXPECT_EQ(std::filesystem::exists("/Skus.txt"), probe_there_before);
 }
 
-TEST_F(PublishTest, IoErrorGoesToStandardErrorWithItsPeriod) {
-  std::filesystem::remove(HostPath(lecture_ + "/a.txt"));
-  Result r = Invoke(Args(lecture_ + "/a.rm", out_));
-  EXPECT_EQ(r.status, kExitIoError);
-  EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "orvello-cli: File not found.\n");
+// The error's own text stays as the desktop program shows it; the command line names the file,
+// as the run named it: absolute, with the system's separator.
+TEST_F(PublishTest, IoErrorGoesToStandardErrorWithItsFileAndPeriod) {
+  namespace fs = std::filesystem;
+  const std::string timing = lecture_ + "/a.txt", style = dir_.path() + "/Style/";
+  struct Case {
+    std::function<void()> breakage;
+    std::string expected;
+  };
+  std::vector<Case> cases = {
+      {[&] { fs::remove(HostPath(timing)); }, timing + ": File not found."},
+      {[&] { fs::remove(HostPath(style + "f00.htm")); }, style + "f00.htm: File not found."},
+      {[&] { WriteFileBytes(timing, "00:00:00 00:05:30 H gon\xE9.htm\r\n"); },
+       lecture_ + "/goné.htm: File not found."},
+  };
+  if (platform::kPathSeparator == '/') {  // links to a device and to themselves: POSIX systems
+    cases.push_back({[&] { fs::remove(timing), fs::create_symlink("/dev/zero", timing); },
+                     timing + ": File access denied."});
+    cases.push_back({[&] { fs::remove(timing), fs::create_symlink(timing, timing); },
+                     timing + ": I/O error 40."});
+  }
+  for (const auto& c : cases) {
+    fs::remove(HostPath(timing));
+    SetUp();
+    c.breakage();
+    Result r = Invoke(Args(lecture_ + "/a.rm", out_));
+    std::string expected = c.expected;
+    std::replace(expected.begin(), expected.end(), '/', platform::kPathSeparator);
+    EXPECT_EQ(r.status, kExitIoError);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "orvello-cli: " + expected + "\n");
+  }
+}
+
+// Publishing into the lecture's own folder once overwrote its timing file and pages.
+TEST_F(PublishTest, RefusesTheLecturesOwnFolderAndABusyOne) {
+  namespace fs = std::filesystem;
+  auto busy = platform::MakeRealDisk();
+  std::unique_ptr<core::FolderLock> other_run;
+  fs::create_directory(HostPath(dir_.path() + "/busy"));
+  ASSERT_EQ(busy->LockFolder(dir_.path() + "/busy", &other_run), core::LockStatus::kLocked);
+  std::vector<std::pair<std::string, const char*>> cases = {
+      {lecture_, "Výstupný adresár je adresár nahrávky."},
+      {lecture_ + "/", "Výstupný adresár je adresár nahrávky."},
+      {out_ + "/../prednáška", "Výstupný adresár je adresár nahrávky."},
+      {dir_.path() + "/busy", "Do výstupného adresára práve zapisuje iné spracovanie."},
+  };
+  std::error_code no_links;  // where the system (or its C++ library) has no symbolic links
+  fs::create_directory_symlink(HostPath(lecture_), HostPath(dir_.path() + "/link"), no_links);
+  if (!no_links) cases.push_back({dir_.path() + "/link", "Výstupný adresár je adresár nahrávky."});
+  for (const auto& [out, message] : cases) {
+    Result r = Invoke(Args(lecture_ + "/a.rm", out));
+    EXPECT_EQ(r.status, kExitRefused) << out;
+    EXPECT_EQ(r.out, "1: " + std::string(message) + "\n");
+  }
+  EXPECT_EQ(ReadFileBytes(lecture_ + "/a.txt"), "00:00:00 00:05:30 P slide01.jpg\r\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(HostPath(lecture_)), fs::directory_iterator()), 2);
+  EXPECT_TRUE(fs::is_empty(HostPath(dir_.path() + "/busy")));
 }
 
 TEST_F(PublishTest, RelativePathsAreTakenFromTheCurrentFolder) {

@@ -157,7 +157,9 @@ int PublishCommand(const std::vector<std::string>& args, std::ostream& out, std:
     out << core::Cp1250ToUtf8(outcome.message_line) << "\n";
     if (outcome.result != core::RunResult::kSucceeded) return kExitRefused;
   } catch (const core::IoError& error) {
-    err << "orvello-cli: " << core::Cp1250ToUtf8(error.DisplayText()) << "\n";
+    err << "orvello-cli: ";
+    if (!error.path().empty()) err << core::Cp1250ToUtf8(error.path()) << ": ";
+    err << core::Cp1250ToUtf8(error.DisplayText()) << "\n";
     return kExitIoError;
   }
   return ReportScripts(launcher.WaitAll(), err) ? kExitSuccess : kExitScriptFailed;

@@ -11,11 +11,6 @@ namespace orvello::core {
 
 namespace {
 
-constexpr const char* kStyleAssets[] = {"problems.htm", "freeplayer_g2.gif", "web.gif",
-                                        "video.gif"};
-
-bool CopiedByScript(const Segment& segment) { return segment.type != 'H'; }
-
 bool HasQuote(std::string_view text) { return text.find('"') != std::string_view::npos; }
 
 // The part of MediaPath before MediaName: the recording's folder, where the segment files lie.
@@ -37,16 +32,11 @@ void WriteCopyLine(TextWriter& writer, std::string_view folder, std::string_view
 
 }  // namespace
 
-bool ScriptTextsHoldQuote(const RunState& state) {
-  const JobParameters& params = state.params;
+bool ScriptPathsHoldQuote(const JobParameters& params) {
   for (const std::string* text :
        {&params.media_path, &params.media_name, &params.output_dir, &params.output_dir_bare,
         &params.style_dir, &params.producer_dir}) {
     if (HasQuote(*text)) return true;
-  }
-  for (int i = 1; i <= state.segments.count(); ++i) {
-    const Segment& segment = state.segments.at(i);
-    if (CopiedByScript(segment) && HasQuote(segment.file_name)) return true;
   }
   return false;
 }

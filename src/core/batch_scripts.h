@@ -11,11 +11,18 @@ namespace orvello::core {
 inline constexpr char kCopyScriptName[] = "kopiruj";
 inline constexpr char kProcessScriptName[] = "proces";
 
-/// True when a text that the scripts put between double quotes holds a double quote itself: the
-/// media path and name, the output, style and producer folders, or the file name of a segment
-/// that kopiruj.bat copies. Such a quote would end the quoted name early and let the rest of the
-/// text run as commands, so a run refuses it before writing anything.
-bool ScriptTextsHoldQuote(const RunState& state);
+/// The style folder's files that kopiruj.bat copies into the output folder.
+inline constexpr const char* kStyleAssets[] = {"problems.htm", "freeplayer_g2.gif", "web.gif",
+                                               "video.gif"};
+
+/// True when kopiruj.bat copies the segment's file: every type but 'H' (upper case only).
+inline bool CopiedByScript(const Segment& segment) { return segment.type != 'H'; }
+
+/// True when a path that the scripts put between double quotes holds a double quote itself: the
+/// media path and name, the output, style or producer folder. Such a quote would end the quoted
+/// name early and let the rest of the text run as commands, so a run refuses it before writing
+/// anything. (Segment file names are checked with the other segment refusals, run_refusals.h.)
+bool ScriptPathsHoldQuote(const JobParameters& params);
 
 /// Writes OutputDir + "kopiruj.bat": a Copy line for every segment not of type 'H' (upper case
 /// only), from the recording's folder into OutputDirBare; Copy lines for the style folder's

@@ -111,33 +111,23 @@ TEST(WriteProcessScript, RunsTheRecordingToolOnTheRecording) {
   }
 }
 
-TEST(ScriptTextsHoldQuote, FindsAQuoteInEveryQuotedText) {
+TEST(ScriptPathsHoldQuote, FindsAQuoteInEveryQuotedPath) {
   std::string JobParameters::*const quoted[] = {
       &JobParameters::media_path,      &JobParameters::media_name, &JobParameters::output_dir,
       &JobParameters::output_dir_bare, &JobParameters::style_dir,  &JobParameters::producer_dir,
   };
   const RunState clean = RunStateFor(kWindowsFields, '\\', kMixedSegments);
-  EXPECT_FALSE(ScriptTextsHoldQuote(clean));
+  EXPECT_FALSE(ScriptPathsHoldQuote(clean.params));
   for (auto member : quoted) {
     RunState state = clean;
     state.params.*member += "\"";
-    EXPECT_TRUE(ScriptTextsHoldQuote(state)) << state.params.*member;
+    EXPECT_TRUE(ScriptPathsHoldQuote(state.params)) << state.params.*member;
   }
   RunState unquoted = clean;  // texts that no script quotes
   unquoted.params.web_address = "http://x/\"";
   unquoted.params.media_dir = "C:\\le\"ct\\";
   unquoted.params.timing_path = "C:\\le\"ct\\a.txt";
-  EXPECT_FALSE(ScriptTextsHoldQuote(unquoted));
-}
-
-TEST(ScriptTextsHoldQuote, LooksOnlyAtSegmentsTheCopyScriptCopies) {
-  const std::pair<char, bool> cases[] = {{'P', true}, {'V', true}, {'h', true}, {'H', false}};
-  for (const auto& [type, refused] : cases) {
-    RunState state = RunStateFor(
-        kWindowsFields, '\\',
-        {{"00:00:00", "00:01:00", 'P', "a.jpg"}, {"00:01:00", "00:02:00", type, "b\".x"}});
-    EXPECT_EQ(ScriptTextsHoldQuote(state), refused) << type;
-  }
+  EXPECT_FALSE(ScriptPathsHoldQuote(unquoted.params));
 }
 
 // Records each start with the scripts that were on the disk at that moment.

@@ -27,20 +27,54 @@ class OutputFile {
   virtual void Close() = 0;
 };
 
+/// An advisory lock on a folder (DiskInterface::LockFolder), held until the object is destroyed.
+class FolderLock {
+ public:
+  virtual ~FolderLock() = default;
+};
+
+/// How DiskInterface::LockFolder ended.
+enum class LockStatus {
+  kLocked,       ///< the lock is taken and held by the returned object
+  kBusy,         ///< another holder has it: another run, in this process or in another one
+  kUnavailable,  ///< the folder cannot be locked: missing, not a folder, or no lock support there
+};
+
 /// The file system as the core sees it. Paths are Windows-1250 strings; the implementation
-/// converts them to the platform's file names and maps its errors to IoError codes.
+/// converts them to the platform's file names and maps its errors to IoError codes. Every IoError
+/// an implementation throws for a file carries that file's path as given (IoError::path()), for
+/// opens, reads, writes and closes alike.
 class DiskInterface {
  public:
   virtual ~DiskInterface() = default;
   /// The platform's path separator ('\\' on Windows, '/' elsewhere).
   virtual char separator() const = 0;
-  /// Opens an existing file for shared reading. A directory is refused with code 5.
+  /// Opens an existing regular file for shared reading. Anything else is refused with code 5
+  /// (File access denied) and the open never blocks: a folder, a pipe, a socket, or a device such
+  /// as /dev/zero or a console, which could keep a reader waiting, or reading, forever.
   virtual std::unique_ptr<InputFile> OpenForRead(const std::string& path) = 0;
-  /// Creates the file, or empties an existing one.
+  /// Creates the file, or empties an existing one. A folder, a pipe or a socket is refused with
+  /// code 5, and the open never blocks.
   virtual std::unique_ptr<OutputFile> OpenForWrite(const std::string& path) = 0;
   /// Writes a new version of a file that holds the user's own work: the bytes go to a temporary
   /// file beside it, and Close() renames that over `path`. A failure leaves the old version whole.
   virtual std::unique_ptr<OutputFile> OpenForReplace(const std::string& path) = 0;
+
+  /// True when `a` and `b` name the same existing folder, however each is spelled: relative or
+  /// absolute, with or without a trailing separator, through symbolic links or junctions, or in
+  /// another case where the file system ignores case. Compares the folders' identities (device and
+  /// inode number on POSIX; volume serial number and file index on Windows), never their names.
+  /// False when either is missing, is not a folder or cannot be examined. Never throws.
+  virtual bool IsSameFolder(const std::string& a, const std::string& b) = 0;
+
+  /// Takes an exclusive advisory lock on the folder `dir`; on kLocked `*lock` holds it until it is
+  /// destroyed, otherwise `*lock` is left empty. The lock only keeps out other holders of the same
+  /// lock: it must not stop anybody from reading, writing or listing the folder's files, and must
+  /// leave nothing in the folder (no lock file), so what a run writes stays exactly what it
+  /// computes. The system releases it when its holder's process ends, however it ends. Two
+  /// spellings of one folder are one lock. POSIX: flock() on a descriptor of the folder; Windows:
+  /// for example a named mutex whose name is made from the folder's identity. Never throws.
+  virtual LockStatus LockFolder(const std::string& dir, std::unique_ptr<FolderLock>* lock) = 0;
 };
 
 }  // namespace orvello::core

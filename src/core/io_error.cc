@@ -1,8 +1,13 @@
 #include "core/io_error.h"
 
+#include <utility>
+
 namespace orvello::core {
 
 IoError::IoError(int code) : code_(code), text_(IoErrorText(code)) {}
+
+IoError::IoError(int code, std::string path)
+    : code_(code), text_(IoErrorText(code)), path_(std::move(path)) {}
 
 std::string IoError::DisplayText() const { return WithPeriod(text_); }
 

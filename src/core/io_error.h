@@ -23,8 +23,12 @@ enum IoErrorCode : int {
 class IoError : public std::exception {
  public:
   explicit IoError(int code);
+  /// An error of the file at `path` (Windows-1250), which a boundary may name beside the text.
+  IoError(int code, std::string path);
 
   int code() const { return code_; }
+  /// The file the error is about, when the thrower knew it; else empty. Not part of the text.
+  const std::string& path() const { return path_; }
   /// The short text, e.g. "File not found" or "I/O error 32".
   const std::string& text() const { return text_; }
   /// The text as the error dialog shows it, with the period rule applied.
@@ -34,6 +38,7 @@ class IoError : public std::exception {
  private:
   int code_;
   std::string text_;
+  std::string path_;
 };
 
 /// The short text for `code`: the named ones, else "I/O error <code>".

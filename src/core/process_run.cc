@@ -1,11 +1,19 @@
+// Implementation details: every check that can refuse a run comes before the first file it would
+// write. The media file and the output folder's identity are checked before the probe file, the
+// segments right after the timing file is read; only then is anything of the site written.
 #include "core/process_run.h"
+
+#include <memory>
+#include <string_view>
 
 #include "core/batch_scripts.h"
 #include "core/event_list.h"
 #include "core/file_checks.h"
+#include "core/file_names.h"
 #include "core/index_page.h"
 #include "core/messages.h"
 #include "core/output_names.h"
+#include "core/run_refusals.h"
 #include "core/slide_page.h"
 #include "core/stream_links.h"
 #include "core/template_pages.h"
@@ -15,8 +23,35 @@ namespace orvello::core {
 
 namespace {
 
-RunOutcome Refuse(const RunState& state, const char* message) {
-  return {RunResult::kRefused, std::to_string(state.message_counter) + message};
+// `message` is a counted message's text from its ": " on.
+RunOutcome Refuse(const RunState& state, std::string_view message) {
+  std::string line = std::to_string(state.message_counter);
+  return {RunResult::kRefused, line.append(message)};
+}
+
+RunOutcome RefuseSegment(const RunState& state, const std::string& reason) {
+  return Refuse(state, ": " + reason);
+}
+
+// The folder the recording lies in, as the run derives it ("." when the path names none).
+std::string RecordingFolder(const RunFields& fields, char separator) {
+  std::string folder = DeriveJobParameters(fields, separator).media_dir;
+  return folder.empty() ? "." : folder;
+}
+
+// The first segment whose name leads through a sub-folder into the output folder: the run would
+// overwrite an 'H' page there with its own page of the same name, and a copy would copy a file
+// onto itself. 0 when there is none.
+int SegmentInOutputFolder(DiskInterface& disk, const RunState& state) {
+  for (int i = 1; i <= state.segments.count(); ++i) {
+    const std::string& name = state.segments.at(i).file_name;
+    size_t cut = LastSeparator(name);
+    if (cut != std::string::npos && disk.IsSameFolder(state.params.media_dir + name.substr(0, cut),
+                                                      state.params.output_dir_bare)) {
+      return i;
+    }
+  }
+  return 0;
 }
 
 void WriteSegmentPages(DiskInterface& disk, const RunState& state) {
@@ -35,15 +70,26 @@ void WriteSegmentPages(DiskInterface& disk, const RunState& state) {
 RunOutcome ProcessRun(const RunFields& fields, RunState* state, DiskInterface& disk,
                       ScriptStarter& starter) {
   ++state->message_counter;
-  if (!FileCanBeOpened(disk, fields.media) || !ProbeOutputDir(disk, fields.output)) {
-    return Refuse(*state, kNoMediaOrOutputMessage);
-  }
+  if (!FileCanBeOpened(disk, fields.media)) return Refuse(*state, kNoMediaOrOutputMessage);
+  if (disk.IsSameFolder(RecordingFolder(fields, disk.separator()), fields.output))
+    return Refuse(*state, kOutputIsMediaFolderMessage);
+  std::unique_ptr<FolderLock> lock;
+  if (disk.LockFolder(fields.output, &lock) == LockStatus::kBusy)
+    return Refuse(*state, kOutputBusyMessage);
+  if (!ProbeOutputDir(disk, fields.output)) return Refuse(*state, kNoMediaOrOutputMessage);
+
   state->params = DeriveJobParameters(fields, disk.separator());
   if (!ReadTimingFile(disk, state->params.timing_path, &state->segments)) {
     return Refuse(*state, kTooManySegmentsMessage);
   }
   BuildOutputNames(state->segments.count(), &state->names);
-  if (ScriptTextsHoldQuote(*state)) return Refuse(*state, kQuoteInNameMessage);
+  if (ScriptPathsHoldQuote(state->params)) return Refuse(*state, kQuoteInNameMessage);
+  if (auto refusals = FindSegmentRefusals(*state); !refusals.empty())
+    return RefuseSegment(*state, refusals.front().reason);
+  if (int i = SegmentInOutputFolder(disk, *state)) {
+    return RefuseSegment(
+        *state, SegmentFileReason(i, state->segments.at(i).file_name, kInOutputFolderEnding));
+  }
   WriteEventList(disk, *state);
   WriteSegmentPages(disk, *state);
   WriteIndexPage(disk, *state);

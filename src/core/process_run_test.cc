@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/encoding.h"
 #include "core/io_error.h"
 #include "core/messages.h"
 #include "test_util.h"
@@ -77,6 +78,69 @@ TEST_F(ProcessRunTest, RefusesTooManySegmentsLeavingOnlyTheProbe) {
   EXPECT_EQ(outcome.result, RunResult::kRefused);
   EXPECT_EQ(outcome.message_line, std::string("1") + kTooManySegmentsMessage);
   EXPECT_EQ(disk_.created(), std::vector<std::string>{"C:\\out\\Skus.txt"});
+}
+
+// A run that would overwrite its own input, or let the lecture folder replace its scripts, is
+// refused before it writes anything it would not write for a refusal anyway.
+TEST_F(ProcessRunTest, RefusesWhatWouldDestroyItsInputOrReplaceItsScripts) {
+  disk_.AddFolderAlias("C:\\link", "C:\\lect");
+  disk_.AddFolderAlias("C:\\lect\\site", "C:\\out");
+  disk_.AddFile("C:\\lect\\b.rm", "RMF");
+  disk_.AddFile("C:\\lect\\b.txt",
+                "00:00:00 00:00:01 P a.jpg\r\n00:00:01 00:00:02 P proces.bat\r\n");
+  disk_.AddFile("C:\\lect\\c.rm", "RMF");
+  disk_.AddFile("C:\\lect\\c.txt", "00:00:00 00:00:01 H site\\sld01.htm\r\n");
+  disk_.AddFile("C:\\lect\\d.rm", "RMF");
+  disk_.AddFile("C:\\lect\\d.txt", "00:00:00 00:00:01 H ..\\..\\elsewhere\\notes.htm\r\n");
+  const struct {
+    RunFields fields;
+    const char* message;  // after "N: ", UTF-8
+    bool probe_made;
+  } cases[] = {
+      {{"C:\\lect\\a.rm", "", "", "C:\\Style", "C:\\lect"},
+       "Výstupný adresár je adresár nahrávky.",
+       false},
+      {{"C:\\lect\\a.rm", "", "", "C:\\Style", "C:\\lect\\\\"},
+       "Výstupný adresár je adresár nahrávky.",
+       false},
+      {{"C:\\lect\\a.rm", "", "", "C:\\Style", "C:\\link"},
+       "Výstupný adresár je adresár nahrávky.",
+       false},
+      {{"C:\\lect\\b.rm", "", "", "C:\\Style", "C:\\out"},
+       "Súbor segmentu 2 „proces.bat“ má rovnaké meno ako súbor, ktorý zapisuje spracovanie.",
+       true},
+      {{"C:\\lect\\c.rm", "", "", "C:\\Style", "C:\\out"},
+       "Súbor segmentu 1 „site\\sld01.htm“ leží vo výstupnom adresári.",
+       true},
+      {{"C:\\lect\\d.rm", "", "", "C:\\Style", "C:\\out"},
+       "Súbor segmentu 1 „..\\..\\elsewhere\\notes.htm“ je zadaný absolútnou cestou alebo "
+       "cestou s „..“.",
+       true},
+  };
+  int number = 0;
+  for (const auto& c : cases) {
+    std::vector<std::string> before = disk_.created();
+    RunOutcome outcome = Run(c.fields);
+    EXPECT_EQ(outcome.result, RunResult::kRefused) << c.message;
+    EXPECT_EQ(Cp1250ToUtf8(outcome.message_line), std::to_string(++number) + ": " + c.message);
+    if (c.probe_made) before.push_back(c.fields.output + "\\Skus.txt");
+    EXPECT_EQ(disk_.created(), before) << c.message;
+  }
+  EXPECT_EQ(disk_.Contents("C:\\lect\\a.txt"), "00:00:00 00:05:30 P slide01.jpg\r\n");
+}
+
+TEST_F(ProcessRunTest, RefusesAnOutputFolderThatAnotherRunIsWriting) {
+  std::unique_ptr<FolderLock> other_run;
+  ASSERT_EQ(disk_.LockFolder("C:\\out\\", &other_run), LockStatus::kLocked);
+  RunOutcome outcome = Run(fields_);
+  EXPECT_EQ(outcome.result, RunResult::kRefused);
+  EXPECT_EQ(Cp1250ToUtf8(outcome.message_line),
+            "1: Do výstupného adresára práve zapisuje iné spracovanie.");
+  EXPECT_TRUE(disk_.created().empty());
+  other_run.reset();
+  EXPECT_EQ(Run(fields_).result, RunResult::kSucceeded);
+  std::unique_ptr<FolderLock> after;
+  EXPECT_EQ(disk_.LockFolder("C:\\out", &after), LockStatus::kLocked) << "released at the end";
 }
 
 TEST_F(ProcessRunTest, MissingTimingFileRaisesTheIoError) {

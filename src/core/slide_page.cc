@@ -15,11 +15,18 @@ void WriteGeneratedSlide(TextWriter& out, const Segment& segment, int i) {
   out.WriteLine("</HEAD>");
   out.WriteLine("<body bgcolor=\"white\">");
   out.WriteLine("<CENTER>");
+  // The file name goes out on its own, never copied into a longer string: it may be as long as
+  // the timing file.
   if (segment.type == 'V') {
-    out.WriteLine("<img dynsrc=\"" + segment.file_name + "\" alt=\"Video\" start=\"fileopen\">");
+    out.Write("<img dynsrc=\"");
+    out.Write(segment.file_name);
+    out.WriteLine("\" alt=\"Video\" start=\"fileopen\">");
   } else {
-    out.WriteLine("<img src=\"" + segment.file_name + "\" alt=\"Slide " + std::to_string(i) +
-                  "\" border=0 usemap=\"#Objmap\">");
+    out.Write("<img src=\"");
+    out.Write(segment.file_name);
+    out.Write("\" alt=\"Slide ");
+    out.Write(std::to_string(i));
+    out.WriteLine("\" border=0 usemap=\"#Objmap\">");
   }
   out.WriteLine("</CENTER>");
   out.WriteLine("</HTML>");

@@ -2,6 +2,7 @@
 // two bytes ahead (a CR and the byte after it), refilling and compacting the buffer as needed.
 #include "core/text_reader.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -17,18 +18,18 @@ TextReader::TextReader(DiskInterface& disk, const std::string& path)
     : TextReader(disk.OpenForRead(path)) {}
 
 TextReader::TextReader(std::unique_ptr<InputFile> file)
-    : file_(std::move(file)), buffer_(kBlockSize) {}
+    : file_(std::move(file)), buffer_(std::make_unique_for_overwrite<char[]>(kBlockSize)) {}
 
 TextReader::~TextReader() = default;
 
 bool TextReader::Fill(size_t wanted) {
   while (end_ - pos_ < wanted && !physical_end_ && file_) {
     if (pos_ > 0) {
-      std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
+      std::memmove(buffer_.get(), buffer_.get() + pos_, end_ - pos_);
       end_ -= pos_;
       pos_ = 0;
     }
-    size_t got = file_->Read(buffer_.data() + end_, buffer_.size() - end_);
+    size_t got = file_->Read(buffer_.get() + end_, kBlockSize - end_);
     if (got == 0) physical_end_ = true;
     end_ += got;
   }
@@ -67,6 +68,8 @@ char TextReader::ReadChar() {
   return c;
 }
 
+// Ordinary bytes are appended in runs, as many as the buffer holds at once, so a line of any
+// length is read in time linear in its length.
 std::string TextReader::ReadString(size_t max_chars) {
   std::string text;
   while (text.size() < max_chars) {
@@ -81,8 +84,13 @@ std::string TextReader::ReadString(size_t max_chars) {
       Consume();  // a lone CR is dropped
       continue;
     }
-    text.push_back(static_cast<char>(next));
-    Consume();
+    const char* run = buffer_.get() + pos_;
+    size_t length = 1;
+    size_t limit = std::min(end_ - pos_, max_chars - text.size());
+    while (length < limit && run[length] != kLf && run[length] != kCr && run[length] != kCtrlZ)
+      ++length;
+    text.append(run, length);
+    Consume(length);
   }
   return text;
 }
@@ -98,8 +106,8 @@ std::string_view TextReader::ReadRun(std::string_view stops) {
   add(kCr);
   add(kCtrlZ);
   for (char byte : stops) add(static_cast<unsigned char>(byte));
-  const char* begin = buffer_.data() + pos_;
-  const char* end = buffer_.data() + end_;
+  const char* begin = buffer_.get() + pos_;
+  const char* end = buffer_.get() + end_;
   const char* stop = begin;
   for (; stop != end; ++stop) {
     auto byte = static_cast<unsigned char>(*stop);

@@ -5,7 +5,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/disk_interface.h"
 
@@ -57,7 +56,7 @@ class TextReader {
   bool Fill(size_t wanted);
 
   std::unique_ptr<InputFile> file_;
-  std::vector<char> buffer_;
+  std::unique_ptr<char[]> buffer_;  ///< kBlockSize bytes, never zeroed: only read once filled
   size_t pos_ = 0;
   size_t end_ = 0;
   bool physical_end_ = false;

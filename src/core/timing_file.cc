@@ -1,5 +1,7 @@
 #include "core/timing_file.h"
 
+#include <utility>
+
 #include "core/text_reader.h"
 #include "core/text_writer.h"
 
@@ -23,7 +25,7 @@ bool ReadTimingFile(DiskInterface& disk, const std::string& path, SegmentTable* 
   Segment segment;
   while (ReadTimingSegment(reader, &segment)) {
     if (table->count() == kMaxSegments) return false;
-    table->Add(segment);
+    table->Add(std::move(segment));  // a file name may be as long as the whole file
   }
   reader.Close();
   return true;

@@ -3,16 +3,20 @@
 // interrupted is retried on EINTR, except close(): Linux releases the descriptor even then, so a
 // retry could close a descriptor another part of the program has just been given.
 //
-// errno values become the codes the program's I/O error has always shown. The one case errno
-// cannot tell apart by itself is ENOENT: the file is missing (2) or a folder on the way is (3),
-// so the parent folder is looked at. A replacing writer probes the target first, so a missing
-// folder or a read-only file fails at the open, as a direct write would, before any temporary
-// file exists.
+// errno values become the codes the program's I/O error has always shown, and every error names
+// the path it was given. The one case errno cannot tell apart by itself is ENOENT: the file is
+// missing (2) or a folder on the way is (3), so the parent folder is looked at. A replacing writer
+// probes the target first, so a missing folder or a read-only file fails at the open, as a direct
+// write would, before any temporary file exists.
+//
+// A folder's identity is its device and inode number; its lock is flock() on a descriptor of the
+// folder itself, so no lock file ever appears among the files a run writes.
 
 #include "platform/real_disk.h"
 
 #include <errno.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -52,9 +56,9 @@ int OpenErrorCode(int err, const std::string& native) {
 
 /// The native name of `path`, refusing what no open could take whole.
 std::string CheckedNativeName(const std::string& path) {
-  if (path.empty()) throw IoError(core::kFileNotFound);
+  if (path.empty()) throw IoError(core::kFileNotFound, path);
   std::string native = NativeFileName(path);
-  if (native.find('\0') != std::string::npos) throw IoError(core::kInvalidFilename);
+  if (native.find('\0') != std::string::npos) throw IoError(core::kInvalidFilename, path);
   return native;
 }
 
@@ -67,29 +71,39 @@ int OpenRetrying(const std::string& native, int flags, mode_t mode = 0) {
   return fd;
 }
 
-int Open(const std::string& native, int flags, mode_t mode = 0) {
+/// Opens the file `path`, whose native name is `native`; throws IoError naming `path`.
+int Open(const std::string& path, const std::string& native, int flags, mode_t mode = 0) {
   int fd = OpenRetrying(native, flags, mode);
-  if (fd < 0) throw IoError(OpenErrorCode(errno, native));
+  if (fd < 0) throw IoError(OpenErrorCode(errno, native), path);
   return fd;
 }
 
 /// Closes `fd`; returns 0 or the errno.
 int CloseFd(int fd) { return ::close(fd) == 0 || errno == EINTR ? 0 : errno; }
 
-/// Opens `native` as a file: a directory, a pipe or a socket is refused with EISDIR's code, as
-/// the original platform refuses a directory. The open itself does not block, so a pipe without a
-/// writer (or reader) cannot hang the program; the descriptor blocks again afterwards.
-int OpenFileOnly(const std::string& native, int flags, mode_t mode = 0) {
-  int fd = Open(native, flags | O_NONBLOCK, mode);
+/// What a descriptor may be for OpenFile to keep it.
+enum class Accept {
+  kRegularFile,  ///< reading: a device could block or never end
+  kWritable,     ///< writing: anything but a folder, a pipe or a socket
+};
+
+bool Acceptable(const struct stat& info, Accept accept) {
+  if (accept == Accept::kRegularFile) return S_ISREG(info.st_mode);
+  return !S_ISDIR(info.st_mode) && !S_ISFIFO(info.st_mode) && !S_ISSOCK(info.st_mode);
+}
+
+/// Opens `path` as a file: what `accept` refuses gets EISDIR's code, as the original platform
+/// refuses a directory. The open itself does not block, so a pipe without a writer (or reader)
+/// cannot hang the program; the descriptor blocks again afterwards.
+int OpenFile(const std::string& path, int flags, Accept accept, mode_t mode = 0) {
+  int fd = Open(path, CheckedNativeName(path), flags | O_NONBLOCK, mode);
   struct stat info;
   int err = ::fstat(fd, &info) != 0 ? errno : 0;
-  if (err == 0 && (S_ISDIR(info.st_mode) || S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode))) {
-    err = EISDIR;
-  }
+  if (err == 0 && !Acceptable(info, accept)) err = EISDIR;
   if (err == 0 && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) err = errno;
   if (err != 0) {
     CloseFd(fd);
-    throw IoError(IoErrorCodeFor(err));
+    throw IoError(IoErrorCodeFor(err), path);
   }
   return fd;
 }
@@ -111,43 +125,44 @@ void SyncFolder(const std::string& folder) {
 
 class PosixInputFile : public core::InputFile {
  public:
-  explicit PosixInputFile(int fd) : fd_(fd) {}
+  PosixInputFile(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
   ~PosixInputFile() override {
     if (fd_ >= 0) CloseFd(fd_);
   }
 
   size_t Read(char* buffer, size_t size) override {
-    if (fd_ < 0) throw IoError(kFileNotOpen);
+    if (fd_ < 0) throw IoError(kFileNotOpen, path_);
     for (;;) {
       ssize_t count = ::read(fd_, buffer, std::min(size, kMaxTransfer));
       if (count >= 0) return static_cast<size_t>(count);
-      if (errno != EINTR) throw IoError(IoErrorCodeFor(errno));
+      if (errno != EINTR) throw IoError(IoErrorCodeFor(errno), path_);
     }
   }
 
   void Close() override {
     if (fd_ < 0) return;
-    if (int err = CloseFd(std::exchange(fd_, -1))) throw IoError(IoErrorCodeFor(err));
+    if (int err = CloseFd(std::exchange(fd_, -1))) throw IoError(IoErrorCodeFor(err), path_);
   }
 
  private:
   int fd_;
+  std::string path_;
 };
 
 class PosixOutputFile : public core::OutputFile {
  public:
-  explicit PosixOutputFile(int fd) : fd_(fd) {}
+  PosixOutputFile(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
   ~PosixOutputFile() override {
     if (fd_ >= 0) CloseFd(fd_);
   }
 
   void Write(const char* data, size_t size) override {
-    if (fd_ < 0) throw IoError(kFileNotOpen);
+    if (fd_ < 0) throw IoError(kFileNotOpen, path_);
     while (size > 0) {
       ssize_t count = ::write(fd_, data, std::min(size, kMaxTransfer));
       if (count < 0) {
         if (errno == EINTR) continue;
-        throw IoError(IoErrorCodeFor(errno));
+        throw IoError(IoErrorCodeFor(errno), path_);
       }
       data += count;
       size -= static_cast<size_t>(count);
@@ -156,18 +171,19 @@ class PosixOutputFile : public core::OutputFile {
 
   void Close() override {
     if (fd_ < 0) return;
-    if (int err = CloseFd(std::exchange(fd_, -1))) throw IoError(IoErrorCodeFor(err));
+    if (int err = CloseFd(std::exchange(fd_, -1))) throw IoError(IoErrorCodeFor(err), path_);
   }
 
  protected:
   int fd_;
+  std::string path_;
 };
 
 /// Writes into `temp`; Close() moves it over `target`, dropping it unclosed removes it.
 class ReplacingOutputFile : public PosixOutputFile {
  public:
-  ReplacingOutputFile(int fd, std::string temp, std::string target)
-      : PosixOutputFile(fd), temp_(std::move(temp)), target_(std::move(target)) {}
+  ReplacingOutputFile(int fd, std::string path, std::string temp, std::string target)
+      : PosixOutputFile(fd, std::move(path)), temp_(std::move(temp)), target_(std::move(target)) {}
   ~ReplacingOutputFile() override {
     if (fd_ < 0) return;
     CloseFd(std::exchange(fd_, -1));
@@ -183,7 +199,7 @@ class ReplacingOutputFile : public PosixOutputFile {
     if (err == 0 && ::rename(temp_.c_str(), target_.c_str()) != 0) err = errno;
     if (err != 0) {
       ::unlink(temp_.c_str());
-      throw IoError(IoErrorCodeFor(err));
+      throw IoError(IoErrorCodeFor(err), path_);
     }
     SyncFolder(ParentOf(target_));
   }
@@ -193,17 +209,34 @@ class ReplacingOutputFile : public PosixOutputFile {
   std::string target_;
 };
 
+class PosixFolderLock : public core::FolderLock {
+ public:
+  explicit PosixFolderLock(int fd) : fd_(fd) {}
+  ~PosixFolderLock() override { CloseFd(fd_); }
+
+ private:
+  int fd_;
+};
+
+/// The identity of the folder `path`; false when it is not an existing folder.
+bool FolderIdentity(const std::string& path, struct stat* info) {
+  if (path.empty()) return false;
+  std::string native = NativeFileName(path);
+  return native.find('\0') == std::string::npos && ::stat(native.c_str(), info) == 0 &&
+         S_ISDIR(info->st_mode);
+}
+
 class PosixDisk : public core::DiskInterface {
  public:
   char separator() const override { return kPathSeparator; }
 
   std::unique_ptr<core::InputFile> OpenForRead(const std::string& path) override {
-    return std::make_unique<PosixInputFile>(OpenFileOnly(CheckedNativeName(path), O_RDONLY));
+    return std::make_unique<PosixInputFile>(OpenFile(path, O_RDONLY, Accept::kRegularFile), path);
   }
 
   std::unique_ptr<core::OutputFile> OpenForWrite(const std::string& path) override {
     return std::make_unique<PosixOutputFile>(
-        OpenFileOnly(CheckedNativeName(path), O_WRONLY | O_CREAT | O_TRUNC, 0666));
+        OpenFile(path, O_WRONLY | O_CREAT | O_TRUNC, Accept::kWritable, 0666), path);
   }
 
   std::unique_ptr<core::OutputFile> OpenForReplace(const std::string& path) override {
@@ -215,12 +248,37 @@ class PosixDisk : public core::DiskInterface {
       keep_mode = ::fstat(probe, &old_version) == 0;
       CloseFd(probe);
     } else if (errno != ENOENT || !IsDirectory(ParentOf(native))) {
-      throw IoError(OpenErrorCode(errno, native));
+      throw IoError(OpenErrorCode(errno, native), path);
     }
     std::string temp = native + kTempSuffix;
-    int fd = Open(temp, O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    int fd = Open(path, temp, O_WRONLY | O_CREAT | O_TRUNC, 0666);
     if (keep_mode) ::fchmod(fd, old_version.st_mode & 07777);
-    return std::make_unique<ReplacingOutputFile>(fd, std::move(temp), std::move(native));
+    return std::make_unique<ReplacingOutputFile>(fd, path, std::move(temp), std::move(native));
+  }
+
+  bool IsSameFolder(const std::string& a, const std::string& b) override {
+    struct stat first, second;
+    return FolderIdentity(a, &first) && FolderIdentity(b, &second) &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+  }
+
+  core::LockStatus LockFolder(const std::string& dir,
+                              std::unique_ptr<core::FolderLock>* lock) override {
+    struct stat info;
+    if (!FolderIdentity(dir, &info)) return core::LockStatus::kUnavailable;
+    int fd = OpenRetrying(NativeFileName(dir), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return core::LockStatus::kUnavailable;
+    int result;
+    do {
+      result = ::flock(fd, LOCK_EX | LOCK_NB);
+    } while (result != 0 && errno == EINTR);
+    if (result != 0) {
+      bool busy = errno == EWOULDBLOCK;
+      CloseFd(fd);
+      return busy ? core::LockStatus::kBusy : core::LockStatus::kUnavailable;
+    }
+    *lock = std::make_unique<PosixFolderLock>(fd);
+    return core::LockStatus::kLocked;
   }
 };
 

@@ -61,6 +61,42 @@ TEST_F(RealDiskTest, PipesAreRefusedWithoutWaitingForAPeer) {
   EXPECT_FALSE(core::FileCanBeOpened(*disk_, Path("pipe")));
 }
 
+TEST_F(RealDiskTest, DevicesAreRefusedForReading) {
+  // A timing file that was (a link to) /dev/zero once kept the run reading forever.
+  ASSERT_EQ(0, ::symlink("/dev/zero", Path("zero.txt").c_str()));
+  for (const std::string& path :
+       {std::string("/dev/zero"), std::string("/dev/null"), Path("zero.txt")}) {
+    EXPECT_EQ(5, ErrorCodeOf([&] { disk_->OpenForRead(path); })) << path;
+    EXPECT_FALSE(core::FileCanBeOpened(*disk_, path)) << path;
+  }
+}
+
+TEST_F(RealDiskTest, WriteErrorsNameTheirPath) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  std::unique_ptr<core::OutputFile> file = disk_->OpenForWrite("/dev/full");
+  try {
+    file->Write("x", 1);
+    ADD_FAILURE() << "no error";
+  } catch (const core::IoError& error) {
+    EXPECT_EQ(error.path(), "/dev/full");
+  }
+}
+
+TEST_F(RealDiskTest, SameFolderThroughASymbolicLink) {
+  ASSERT_EQ(0, ::symlink(dir_.path().c_str(), Path("link").c_str()));
+  EXPECT_TRUE(disk_->IsSameFolder(dir_.path(), Path("link")));
+  EXPECT_TRUE(disk_->IsSameFolder(Path("link/sub"), Path("sub")));
+}
+
+TEST_F(RealDiskTest, AFolderLockHoldsThroughASymbolicLink) {
+  ASSERT_EQ(0, ::symlink(Path("sub").c_str(), Path("link").c_str()));
+  std::unique_ptr<core::FolderLock> first, second;
+  ASSERT_EQ(core::LockStatus::kLocked, disk_->LockFolder(Path("sub"), &first));
+  EXPECT_EQ(core::LockStatus::kBusy, disk_->LockFolder(Path("link/"), &second));
+  first.reset();
+  EXPECT_EQ(core::LockStatus::kLocked, disk_->LockFolder(Path("link"), &second));
+}
+
 TEST_F(RealDiskTest, FullDiskIsDiskFull) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
   std::unique_ptr<core::OutputFile> file = disk_->OpenForWrite("/dev/full");

@@ -114,6 +114,14 @@ TEST_F(RealDiskTest, DevicesAreNoFiles) {
   EXPECT_FALSE(core::FileCanBeOpened(*disk_, "NUL"));
 }
 
+TEST_F(RealDiskTest, SameFolderIgnoresCaseAndSlashes) {
+  EXPECT_TRUE(disk_->IsSameFolder(Path("sub"), Path("SUB")));
+  EXPECT_TRUE(disk_->IsSameFolder(Path("sub"), dir_.path() + "/Sub/"));
+  std::unique_ptr<core::FolderLock> first, second;
+  ASSERT_EQ(core::LockStatus::kLocked, disk_->LockFolder(Path("sub"), &first));
+  EXPECT_EQ(core::LockStatus::kBusy, disk_->LockFolder(Path("SUB"), &second));
+}
+
 TEST_F(RealDiskTest, SlovakNamesGoThroughCodePage1250WhateverTheSystemsCodePage) {
   // "Štúdium čať.txt" in Windows-1250: 0x8A, 0xFA, 0xE8 and 0x9D differ in every other code page.
   const std::string name =

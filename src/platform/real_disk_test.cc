@@ -58,6 +58,63 @@ TEST_F(RealDiskTest, PathsLongerThanTheOldLimitAreUsedWhole) {
   EXPECT_EQ("deep", ReadWhole(path));
 }
 
+TEST_F(RealDiskTest, ErrorsNameTheirPathAsGiven) {
+  const std::string missing = Path(
+      "\xE8"
+      "as/none.txt");  // "čas/none.txt"
+  for (Open open : {Open::kRead, Open::kWrite, Open::kReplace}) {
+    try {
+      OpenThere(*disk_, open, missing);
+      ADD_FAILURE() << "no error";
+    } catch (const core::IoError& error) {
+      EXPECT_EQ(error.path(), missing);
+      EXPECT_EQ(error.DisplayText(), "Invalid filename.");
+    }
+  }
+  std::unique_ptr<core::InputFile> input = disk_->OpenForRead(Path("exists.txt"));
+  input->Close();
+  char byte;
+  try {
+    input->Read(&byte, 1);
+    ADD_FAILURE() << "no error";
+  } catch (const core::IoError& error) {
+    EXPECT_EQ(error.path(), Path("exists.txt"));
+  }
+}
+
+TEST_F(RealDiskTest, SameFolderMeansTheSameFolderHoweverSpelled) {
+  const struct {
+    std::string a, b;
+    bool same;
+  } cases[] = {
+      {dir_.path(), dir_.path(), true},
+      {dir_.path(), dir_.path() + kPathSeparator, true},
+      {dir_.path(), Path("sub") + kPathSeparator + "..", true},
+      {Path("sub"), dir_.path() + "/sub/", true},
+      {dir_.path(), Path("sub"), false},
+      {dir_.path(), Path("missing"), false},
+      {Path("exists.txt"), Path("exists.txt"), false},
+      {"", "", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(disk_->IsSameFolder(c.a, c.b), c.same) << c.a << " " << c.b;
+}
+
+TEST_F(RealDiskTest, AFolderLockKeepsOutOtherHoldersOnly) {
+  std::unique_ptr<core::FolderLock> first, second;
+  ASSERT_EQ(core::LockStatus::kLocked, disk_->LockFolder(Path("sub"), &first));
+  EXPECT_EQ(core::LockStatus::kBusy, disk_->LockFolder(Path("sub") + kPathSeparator, &second));
+  EXPECT_EQ(nullptr, second);
+  WriteWhole(Path("sub/page.htm"), "still writable");
+  EXPECT_EQ("still writable", ReadWhole(Path("sub/page.htm")));
+  EXPECT_EQ((std::vector<std::string>{"page.htm"}), Listing(Path("sub"))) << "no lock file";
+  first.reset();
+  EXPECT_EQ(core::LockStatus::kLocked, disk_->LockFolder(Path("sub"), &second));
+  EXPECT_EQ(core::LockStatus::kUnavailable, disk_->LockFolder(Path("missing"), &first));
+  EXPECT_EQ(core::LockStatus::kUnavailable, disk_->LockFolder(Path("exists.txt"), &first));
+  EXPECT_EQ(core::LockStatus::kUnavailable, disk_->LockFolder("", &first));
+  EXPECT_EQ(nullptr, first);
+}
+
 TEST_F(RealDiskTest, WindowsNamesBecomeUtf8Names) {
   // "čas.txt"
   EXPECT_EQ(

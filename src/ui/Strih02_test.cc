@@ -25,6 +25,10 @@ namespace {
 using orvello::testing::ReadFileBytes;
 using orvello::testing::WriteFileBytes;
 using testing::Click;
+using testing::Joined;
+using testing::LastRowInView;
+using testing::ScrollBarsOf;
+using testing::ShownRows;
 using testing::TypeInto;
 
 // The fields' initial texts: "Rm súbor spracovanej prednášky", "Adresár pre online prednášku".
@@ -266,6 +270,29 @@ TEST_F(Strih02Test, TheProcessButtonPublishesTheExampleLecture) {
   EXPECT_NE(std::string::npos, copy_script.find(Here("Style/web.gif"))) << copy_script;
   EXPECT_TRUE(fs::exists(Here("out/folie.htm")));
   EXPECT_TRUE(fs::exists(Here("out/p07.htm")));
+}
+
+TEST_F(Strih02Test, TheMessageBoxShowsWholeMessagesAndTheLatestOne) {
+  // "N: Najprv nastavte Media súbor alebo výstupný adresár."
+  auto refusal = [](int number) {
+    return std::to_string(number) +
+           ": Najprv nastavte Media s\xFA"
+           "bor alebo v\xFDstupn\xFD adres\xE1r.";
+  };
+  TForm1& form = Start();
+  Click(form.Button1);  // nothing chosen yet
+  std::vector<std::string> rows = ShownRows(form.Memo1);
+  EXPECT_GE(rows.size(), 2u) << "wrapped at the box's width";
+  EXPECT_EQ(refusal(1), Joined(rows));
+  EXPECT_FALSE(ScrollBarsOf(form.Memo1).vertical) << "one message fits";
+  EXPECT_FALSE(ScrollBarsOf(form.Memo1).horizontal);
+
+  Click(form.Button1);
+  Click(form.Button1);
+  EXPECT_EQ(refusal(1) + refusal(2) + refusal(3), Joined(ShownRows(form.Memo1)));
+  EXPECT_TRUE(ScrollBarsOf(form.Memo1).vertical);
+  EXPECT_FALSE(ScrollBarsOf(form.Memo1).horizontal);
+  EXPECT_TRUE(LastRowInView(form.Memo1));
 }
 
 TEST_F(Strih02Test, ARunThatFailsOnAFileShowsTheErrorAndNoSuccessLine) {

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTableWidget>
-#include <QTest>
-
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -16,7 +13,6 @@
 #include "core/timing_file.h"
 #include "platform/real_disk.h"
 #include "test_util.h"
-#include "ui/toolkit/qt/qt_application.h"
 #include "ui/ui_test_util.h"
 
 namespace orvello::ui {
@@ -25,6 +21,8 @@ namespace {
 using orvello::testing::ReadFileBytes;
 using orvello::testing::ScopedTempDir;
 using orvello::testing::WriteFileBytes;
+using testing::CellBounds;
+using testing::ScrollingArea;
 using testing::TypeInto;
 
 // "Uložiť súbor?"
@@ -129,22 +127,67 @@ TEST_F(Unit6Test, StartsWithNumberedEmptyRowsAndTheQuestionHidden) {
   EXPECT_TRUE(form_->window().visible()) << "Zrušiť keeps the editor open";
 }
 
-// Each field stands above its grid column, whatever frame the style draws around the grid.
-TEST_F(Unit6Test, FieldsStandAboveTheirGridColumns) {
-  auto* table = qobject_cast<QTableWidget*>(qt::WidgetOf(form_->StringGrid1));
-  ASSERT_NE(table, nullptr);
+// Each field stands above its grid column, whatever frame the style draws around the grid. The
+// cells keep their size, but the last column reaches to the end of the scrolling area.
+TEST_F(Unit6Test, FieldsStandAboveTheirGridColumnsAndTheLastColumnFillsTheRest) {
+  StringGrid* grid = form_->StringGrid1;
   Edit* fields[] = {form_->Edit1, form_->Edit2, form_->Edit3, form_->Edit4};
-  for (int column = 1; column <= 4; ++column) {
-    QWidget* field = qt::WidgetOf(fields[column - 1]);
-    QPoint cell = table->viewport()->mapTo(field->parentWidget(),
-                                           QPoint(table->columnViewportPosition(column), 0));
-    EXPECT_NEAR(field->x(), cell.x(), 1) << "column " << column;
-    EXPECT_NEAR(field->width(), table->columnWidth(column), 1) << "column " << column;
-    EXPECT_LT(field->y() + field->height(), cell.y()) << "column " << column;
+  for (int column = 0; column <= 4; ++column) {
+    Bounds cell = CellBounds(grid, column, 1);
+    EXPECT_EQ(cell.height, 15) << "column " << column;
+    if (column < 4) {
+      EXPECT_EQ(cell.width, 70) << "column " << column;
+    }
+    if (column == 0) continue;
+    Bounds field = fields[column - 1]->bounds();
+    EXPECT_NEAR(field.left, cell.left, 1) << "column " << column;
+    EXPECT_LE(field.width, cell.width + 1) << "column " << column;
+    EXPECT_LT(field.top + field.height, cell.top) << "column " << column;
   }
-  QWidget* number = qt::WidgetOf(form_->Button8);
-  EXPECT_LE(number->x() + number->width(), qt::WidgetOf(form_->Edit1)->x());
-  EXPECT_GE(number->x(), table->x()) << "above column 0";
+  Bounds area = ScrollingArea(grid);
+  Bounds last = CellBounds(grid, 4, 1);
+  EXPECT_GT(last.width, 70);
+  EXPECT_NEAR(last.left + last.width, area.left + area.width, 1) << "the grid line may follow";
+  EXPECT_TRUE(testing::ScrollBarsOf(grid).vertical);
+  EXPECT_FALSE(testing::ScrollBarsOf(grid).horizontal);
+  Bounds number = form_->Button8->bounds();
+  EXPECT_LE(number.left + number.width, form_->Edit1->bounds().left);
+  EXPECT_GE(number.left, grid->bounds().left) << "above column 0";
+}
+
+TEST_F(Unit6Test, ACellTooNarrowForItsTextShowsItWholeInATip) {
+  // "klip ťažký na koniec prednášky.avi"
+  const std::string clip =
+      "klip \x9D"
+      "a\x9Ek\xFD na koniec predn\xE1\x9Aky.avi";
+  TypeInto(form_->Edit4,
+           "klip \xC5\xA5"
+           "a\xC5\xBEk\xC3\xBD na koniec predn\xC3\xA1\xC5\xA1ky.avi");
+  Click(form_->Button9);
+  StringGrid* grid = form_->StringGrid1;
+  grid->SetCell(4, 2, "slide01.jpg");
+  grid->SetCell(1, 3, "00:00:00 a dlh\xFD koment\xE1r");           // "... dlhý komentár"
+  grid->SetCell(4, 95, "stranka s tabu\xBEkou v\xFDsledkov.htm");  // "... tabuľkou výsledkov.htm"
+  grid->SetCell(4, 4, "<b>tu\xE8n\xE9</b> a e\x9At\xE9 dlh\x9Aie");  // markup, shown as it is
+  struct Case {
+    int column;
+    int row;
+    std::string tip;
+  };
+  const Case cases[] = {
+      {4, 1, clip},
+      {1, 1, ""},  // "00:00:00" fits
+      {4, 2, ""},
+      {0, 0, ""},
+      {4, 5, ""},  // empty
+      {1, 3, grid->cell(1, 3)},
+      {4, 95, grid->cell(4, 95)},  // scrolled to first
+      {4, 4, grid->cell(4, 4)},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(testing::CellToolTip(grid, c.column, c.row), c.tip)
+        << "column " << c.column << ", row " << c.row;
+  }
 }
 
 TEST_F(Unit6Test, ButtonsStandInAColumnRightOfTheGridAndTheQuestionBelowIt) {

@@ -164,6 +164,22 @@ TEST_P(DirectoryPickerTest, ChangingTheDriveMovesTheListAndTheMemo) {
   EXPECT_EQ(temp_.path(), picker_->DirectoryListBox1->directory());
 }
 
+TEST_P(DirectoryPickerTest, ALongPathWrapsAfterItsSeparatorsAndStaysInView) {
+  fs::path deep = fs::path(temp_.path()) / "prednasky" / "zimny-semester" / "2024" / "tyzden-12" /
+                  "zaznamy" / "hotove";
+  fs::create_directories(deep);
+  picker_->Show();
+  ASSERT_TRUE(picker_->DirectoryListBox1->SetDirectory(deep.string()));
+  std::vector<std::string> rows = testing::ShownRows(picker_->Memo1);
+  ASSERT_GE(rows.size(), 3u);
+  EXPECT_EQ(kHeading, rows[0]);
+  std::vector<std::string> path_rows(rows.begin() + 1, rows.end());
+  EXPECT_EQ(deep.string(), testing::Joined(path_rows));
+  for (size_t i = 0; i + 1 < path_rows.size(); ++i) EXPECT_EQ('/', path_rows[i].back());
+  EXPECT_FALSE(testing::ScrollBarsOf(picker_->Memo1).horizontal);
+  EXPECT_TRUE(testing::LastRowInView(picker_->Memo1));
+}
+
 TEST_P(DirectoryPickerTest, RelativeFieldsFollowTheDirectoryBrowsedToLast) {
   fs::path lecture = fs::path(temp_.path()) / "kurz" / "a.rm";
   orvello::testing::WriteFileBytes(lecture.string(), "");

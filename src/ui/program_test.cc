@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/segment_table.h"
 #include "platform/real_disk.h"
 #include "test_util.h"
 #include "ui/ui_test_util.h"
@@ -89,6 +90,37 @@ TEST_F(ProgramTest, EachOpenButtonShowsThePickerThatFillsItsField) {
     EXPECT_FALSE(c.picker->window().visible());
     c.field->SetText("-");
   }
+}
+
+// Captions are measured in the fonts the controls draw them with, so a change of font that would
+// clip one fails here.
+TEST_F(ProgramTest, EveryCaptionFitsItsControl) {
+  // The editor's number button at the widest number it shows.
+  program_->Form6.Button8->SetCaption(std::to_string(core::kMaxSegments));
+  int captions = 0;
+  for (Window* window : Windows()) {
+    window->Show();
+    for (Control* control : testing::ControlsOf(*window)) {
+      std::string caption;
+      if (auto* button = dynamic_cast<Button*>(control)) caption = button->caption();
+      if (auto* label = dynamic_cast<Label*>(control)) caption = label->caption();
+      if (caption.empty()) continue;
+      ++captions;
+      EXPECT_LE(testing::CaptionWidth(control), testing::CaptionRoom(control))
+          << window->caption() << ": " << caption;
+    }
+  }
+  EXPECT_EQ(13 + 3 * 2 + 10, captions);  // the main window, the pickers, the editor
+
+  // A caption one word too long for its button, as a larger font would make it, does not fit.
+  std::unique_ptr<Window> window = app_->CreateWindow();
+  Button* button = window->AddButton({0, 0, 100, 33},
+                                     "Ulo\x9Ei\x9D nastavenia v\x9A"
+                                     "etky");
+  Label* label = window->AddLabel({0, 40, 84, 16}, "V\xFDstupn\xFD adres\xE1r:");
+  window->Show();
+  EXPECT_GT(testing::CaptionWidth(button), testing::CaptionRoom(button));
+  EXPECT_GT(testing::CaptionWidth(label), testing::CaptionRoom(label));
 }
 
 TEST_F(ProgramTest, TheTimingEditorReadsTheMainWindowsMediaField) {

@@ -1,7 +1,9 @@
 #ifndef ORVELLO_UI_UI_TEST_UTIL_H_
 #define ORVELLO_UI_UI_TEST_UTIL_H_
 
-// What the window tests share: a Qt application whose error dialog is a recorder.
+// What the window tests share: an application whose error dialog is a recorder, the user's
+// clicks and key presses, and a look at what a control shows. Only the definitions know the
+// toolkit's backend; the tests use these and the toolkit interface.
 
 #include <memory>
 #include <string>
@@ -9,11 +11,9 @@
 
 #include "ui/toolkit/toolkit.h"
 
-class QWidget;
-
 namespace orvello::ui::testing {
 
-/// The Qt application for one test. Every error it would show lands in `*errors` (Windows-1250)
+/// The application for one test. Every error it would show lands in `*errors` (Windows-1250)
 /// instead of a dialog. Make it before the windows; they must go before it.
 std::unique_ptr<Application> MakeTestApplication(std::vector<std::string>* errors);
 
@@ -22,6 +22,49 @@ void Click(Button* button);
 
 /// Types `utf8` into the widget of `edit` key by key after selecting all, as the user would.
 void TypeInto(Edit* edit, const std::string& utf8);
+/// The same into a memo, which should take none of it.
+void TypeInto(Memo* memo, const std::string& utf8);
+
+/// Selects all of `memo` and copies it, with the keys a user would press; returns what the
+/// clipboard then holds (Windows-1250, lines joined by "\n").
+std::string CopyAll(Memo* memo);
+
+/// The controls of `window`, in the order they were made.
+std::vector<Control*> ControlsOf(Window& window);
+
+/// Which scroll bars a memo or a grid shows. Its window must be shown.
+struct ScrollBars {
+  bool vertical = false;
+  bool horizontal = false;
+};
+ScrollBars ScrollBarsOf(Control* control);
+
+/// The rows that `memo` shows from top to bottom, each line broken as the box wraps it at its
+/// width (Windows-1250). Its window must be shown.
+std::vector<std::string> ShownRows(Memo* memo);
+
+/// `rows` run together, as the line or lines they were broken from.
+std::string Joined(const std::vector<std::string>& rows);
+
+/// Scrolls `memo` back to its first row, as the user would with its scroll bar.
+void ScrollToFirstRow(Memo* memo);
+
+/// Whether the last row of `memo` is in view, whole. Its window must be shown.
+bool LastRowInView(Memo* memo);
+
+/// The tool tip that a cell of `grid` shows while the mouse rests over it (Windows-1250; empty
+/// when it shows none). The cell is scrolled into view first. Its window must be shown.
+std::string CellToolTip(StringGrid* grid, int column, int row);
+
+/// Where `grid` draws a cell, as scrolled now, grid lines excluded; and the area its cells
+/// scroll in. Both in its window's coordinates.
+Bounds CellBounds(StringGrid* grid, int column, int row);
+Bounds ScrollingArea(StringGrid* grid);
+
+/// How wide the caption of a button or a label is, in pixels, in the font the control draws it
+/// with; and how wide the control's room for it is: its width less its frame and padding.
+int CaptionWidth(Control* control);
+int CaptionRoom(Control* control);
 
 }  // namespace orvello::ui::testing
 

@@ -7,22 +7,29 @@
 // itself. With --detach the runner first moves into the background on its own (see Detach), so
 // that whoever started it collects it at once. Exit status: 0 every line succeeded, 1 a line
 // failed, 2 the script could not be read or started.
+//
+// The reports go to standard error, which may be a pipe that its reader closes early
+// (`orvello-cli publish ... 2>&1 | head -1`). A broken pipe must not end the script halfway, so
+// SIGPIPE is ignored: the reports are lost from then on, the copying goes on. The programs a
+// script runs inherit that, and so see a failed write rather than die of it.
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <system_error>
 
+#include "platform/real_disk.h"
+#include "platform/script_runner/script_file.h"
 #include "platform/script_runner/script_runner.h"
 
 namespace {
 
+using orvello::platform::kExitCannotRun;
+
 constexpr int kExitLineFailed = 1;
-constexpr int kExitCannotRun = 2;
 
 // Forks; the parent exits at once and the child goes on in a session of its own, reading nothing
 // from the terminal. The process that started the runner thus collects its child right away
@@ -43,6 +50,7 @@ bool Detach() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  signal(SIGPIPE, SIG_IGN);
   std::string name;
   bool detach = false;
   if (argc == 3 && std::string(argv[1]) == "--detach") {
@@ -55,17 +63,12 @@ int main(int argc, char** argv) {
     return kExitCannotRun;
   }
 
-  std::ifstream in(name, std::ios::binary);
-  if (!in) {
-    std::cerr << name << ": cannot open: " << std::generic_category().message(errno) << "\n";
+  std::string script, problem;
+  if (!orvello::platform::ReadScriptFile(*orvello::platform::MakeRealDisk(), name, &script,
+                                         &problem)) {
+    std::cerr << name << ": cannot read the script: " << problem << "\n";
     return kExitCannotRun;
   }
-  std::string script(std::istreambuf_iterator<char>(in), {});
-  if (in.bad()) {
-    std::cerr << name << ": cannot read the script\n";
-    return kExitCannotRun;
-  }
-  in.close();
   if (detach && !Detach()) {
     std::cerr << name
               << ": cannot start in the background: " << std::generic_category().message(errno)

@@ -6,6 +6,8 @@
 
 #include <utility>
 
+#include "core/file_names.h"
+
 namespace orvello::platform {
 
 namespace {
@@ -50,31 +52,6 @@ ScriptLine Unknown(std::string problem) {
   return {ScriptLine::Kind::kUnknown, {}, std::move(problem)};
 }
 
-unsigned char UpperCase(unsigned char c) {
-  if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 0x20);
-  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 0x20);
-  switch (c) {
-    case 0x9A:  // š
-    case 0x9C:  // ś
-    case 0x9D:  // ť
-    case 0x9E:  // ž
-    case 0x9F:  // ź
-      return static_cast<unsigned char>(c - 0x10);
-    case 0xB3:  // ł
-      return 0xA3;
-    case 0xB9:  // ą
-      return 0xA5;
-    case 0xBA:  // ş
-      return 0xAA;
-    case 0xBE:  // ľ
-      return 0xBC;
-    case 0xBF:  // ż
-      return 0xAF;
-    default:
-      return c;
-  }
-}
-
 }  // namespace
 
 ScriptLine ParseScriptLine(std::string_view line) {
@@ -89,13 +66,13 @@ ScriptLine ParseScriptLine(std::string_view line) {
     if (args[0].empty()) return Unknown("an empty program name");
     return {ScriptLine::Kind::kRun, std::move(args), ""};
   }
-  if (SameNameIgnoringCase(args[0], "copy")) {
+  if (core::SameNameIgnoringCase(args[0], "copy")) {
     if (args.size() != 3 || args[1].empty() || args[2].empty())
       return Unknown("Copy takes two names");
     args.erase(args.begin());
     return {ScriptLine::Kind::kCopy, std::move(args), ""};
   }
-  if (SameNameIgnoringCase(args[0], "del")) {
+  if (core::SameNameIgnoringCase(args[0], "del")) {
     if (args.size() != 2) return Unknown("Del takes one name");
     if (!IsPlainName(args[1])) return Unknown("Del takes a plain file name");
     args.erase(args.begin());
@@ -114,15 +91,6 @@ std::vector<std::string_view> SplitScriptLines(std::string_view script) {
     script.remove_prefix(end == std::string_view::npos ? script.size() : end + 1);
   }
   return lines;
-}
-
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (UpperCase(static_cast<unsigned char>(a[i])) != UpperCase(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
 }
 
 }  // namespace orvello::platform

@@ -33,10 +33,6 @@ ScriptLine ParseScriptLine(std::string_view line);
 /// without a line end counts too.
 std::vector<std::string_view> SplitScriptLines(std::string_view script);
 
-/// True when the Windows-1250 names `a` and `b` are equal ignoring case, as the original
-/// platform's file systems compare them (Skus.txt and skus.txt, ŠTÚDIUM.txt and štúdium.txt).
-bool SameNameIgnoringCase(std::string_view a, std::string_view b);
-
 }  // namespace orvello::platform
 
 #endif  // ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_LINE_H_

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/encoding.h"
+#include "core/file_names.h"
 #include "platform/real_disk.h"
 #include "platform/script_runner/script_line.h"
 
@@ -76,15 +77,15 @@ bool CopyFile(const std::string& source_name, const std::string& destination_nam
   return true;
 }
 
-// The entries of the working directory whose names match `name` in any case; an exact match
-// alone when there is one.
+// The entries of the working directory whose names match `name` in any case, an exact match
+// among them or not: where case matters, Skus.txt and the user's own skus.txt may both be there,
+// and the interpreter the scripts were written for knows no way to tell which one is meant.
 std::vector<fs::path> MatchingEntries(const std::string& name, std::error_code* ec) {
   std::vector<fs::path> matches;
   for (fs::directory_iterator it(".", *ec), end; !*ec && it != end; it.increment(*ec)) {
     std::string entry;
     if (!core::Utf8ToCp1250(it->path().filename().string(), &entry)) continue;
-    if (entry == name) return {it->path().filename()};
-    if (SameNameIgnoringCase(entry, name)) matches.push_back(it->path().filename());
+    if (core::SameNameIgnoringCase(entry, name)) matches.push_back(it->path().filename());
   }
   return matches;
 }

@@ -12,6 +12,7 @@ namespace orvello::platform {
 /// - `Copy "SRC" "DST"` copies the file SRC to DST, or into DST under its own name when DST is a
 ///   folder, replacing what is there;
 /// - `Del NAME` deletes the file NAME in the working directory, matching its name in any case;
+///   when several files match it so (Skus.txt and skus.txt), it deletes none and reports it;
 /// - `"PROGRAM" ARG...` runs PROGRAM with the arguments, directly (never through a shell), and
 ///   waits for it; what it prints on standard output goes to standard error.
 /// Any other line is reported and skipped. A failed line is reported and the script goes on.

@@ -82,7 +82,9 @@ TEST_F(ScriptRunnerTest, AFailedCopyIsReportedAndTheScriptGoesOn) {
   EXPECT_EQ(ReadFileBytes("out/a.gif"), "GIF");
 }
 
-TEST_F(ScriptRunnerTest, DelMatchesTheNameInAnyCase) {
+// Where case matters, a Del that matches several files in case deletes none of them, an exact
+// match among them or not: the user's own skus.txt beside the probe Skus.txt stays.
+TEST_F(ScriptRunnerTest, DelMatchesTheNameInAnyCaseButOnlyOneFile) {
   WriteFileBytes("Skus.txt", "");
   WriteFileBytes(
       "\xC5\xA0t\xC3\xBA"
@@ -104,14 +106,19 @@ TEST_F(ScriptRunnerTest, DelMatchesTheNameInAnyCase) {
             "t.bat:1: deleted 'Skus.txt'\n"
             "t.bat:2: deleted '\xC5\xA0t\xC3\xBA"
             "dium.txt'\n"
-            "t.bat:3: deleted 'a.txt'\n"
+            "t.bat:3: cannot delete 'a.txt': several files match it in case\n"
             "t.bat:4: cannot delete 'B.TXT': several files match it in case\n"
             "t.bat:5: cannot delete 'none.txt': no such file\n"
             "t.bat:6: cannot delete 'lect': a folder\n");
   EXPECT_FALSE(fs::exists("Skus.txt"));
-  EXPECT_FALSE(fs::exists("a.txt"));
-  EXPECT_TRUE(fs::exists("A.TXT"));
+  EXPECT_TRUE(fs::exists("a.txt") && fs::exists("A.TXT"));
   EXPECT_TRUE(fs::exists("b.txt") && fs::exists("B.txt") && fs::exists("lect/a.gif"));
+
+  WriteFileBytes("Skus.txt", "");
+  WriteFileBytes("skus.txt", "the user's own");
+  EXPECT_FALSE(RunScript("kopiruj.bat", "Del skus.txt\r\n", log_));
+  EXPECT_EQ(ReadFileBytes("skus.txt"), "the user's own");
+  EXPECT_TRUE(fs::exists("Skus.txt"));
 }
 
 TEST_F(ScriptRunnerTest, RunsAProgramWithItsArgumentsAndReportsItsExitStatus) {
@@ -235,7 +242,44 @@ TEST_F(ScriptRunnerTest, TheRunnerFailsOnAFailedLineOrAMissingScript) {
   EXPECT_EQ(RunRunner("proces.bat", &err), 1);
   EXPECT_EQ(err, "proces.bat:1: cannot run './none': No such file or directory\n");
   EXPECT_EQ(RunRunner("missing.bat", &err), 2);
-  EXPECT_EQ(err, "missing.bat: cannot open: No such file or directory\n");
+  EXPECT_EQ(err, "missing.bat: cannot read the script: File not found.\n");
+}
+
+// A folder once made the runner abort with an uncaught exception, a pipe made it wait forever.
+TEST_F(ScriptRunnerTest, TheRunnerRefusesWhatIsNotAFileWithoutWaiting) {
+  ASSERT_EQ(0, ::mkfifo("pipe.bat", 0600));
+  ASSERT_EQ(0, ::symlink("/dev/zero", "zero.bat"));
+  for (const char* name : {"lect", "pipe.bat", "zero.bat", "/dev/tty"}) {
+    std::string err;
+    EXPECT_EQ(RunRunner(name, &err), 2) << name;
+    EXPECT_EQ(err, std::string(name) + ": cannot read the script: File access denied.\n");
+  }
+}
+
+// `orvello-cli publish ... 2>&1 | head -1` closes the runner's report stream after one line: the
+// script still runs to its end.
+TEST_F(ScriptRunnerTest, AClosedReportStreamDoesNotStopTheScript) {
+  WriteFileBytes("kopiruj.bat",
+                 "Copy \"lect/a.gif\" \"out/1.gif\"\r\nCopy \"lect/a.gif\" \"out/2.gif\"\r\n"
+                 "Del kopiruj.bat\r\n");
+  int pipe_ends[2];
+  ASSERT_EQ(0, ::pipe(pipe_ends));
+  ::close(pipe_ends[0]);
+  std::string runner = ORVELLO_BINARY_DIR "/bin/orvello-script";
+  std::vector<char*> argv = {runner.data(), const_cast<char*>("kopiruj.bat"), nullptr};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], STDERR_FILENO);
+  pid_t pid;
+  int error = posix_spawn(&pid, runner.c_str(), &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  ::close(pipe_ends[1]);
+  ASSERT_EQ(error, 0);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+  EXPECT_EQ(ReadFileBytes("out/2.gif"), "GIF");
+  EXPECT_FALSE(fs::exists("kopiruj.bat"));
 }
 
 }  // namespace

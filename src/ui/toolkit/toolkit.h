@@ -52,7 +52,10 @@ class Edit : public Control {
   virtual void SetText(const std::string& text) = 0;
 };
 
-/// A multi-line text box that the program fills line by line.
+/// A multi-line text box that the program fills line by line and the user only reads, selects and
+/// copies. Lines wrap at the box's width (between words; in a path after a separator; anywhere
+/// only within a word longer than a row); a vertical scroll bar appears when the rows do not fit,
+/// a horizontal one never; each appended line is scrolled into view.
 class Memo : public Control {
  public:
   virtual void Clear() = 0;
@@ -65,7 +68,9 @@ class Frame : public Control {};
 
 /// A grid of texts addressed by column and row from 0; row 0 and column 0 are fixed headers.
 /// The user can select cells but not type into them. A cell never set reads empty; setting a cell
-/// at any row stores it, even at or beyond the row count, where it is kept but not shown.
+/// at any row stores it, even at or beyond the row count, where it is kept but not shown. Cells
+/// have the size asked for, but the last column takes the width the scrolling area has left; the
+/// mouse resting over a cell too narrow for its text shows the whole text in a tool tip.
 class StringGrid : public Control {
  public:
   virtual int column_count() const = 0;

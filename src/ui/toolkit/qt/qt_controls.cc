@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolTip>
 #include <QValidator>
@@ -102,23 +101,6 @@ QtEdit::QtEdit(QWidget* parent, const Bounds& bounds, const std::string& text)
 std::string QtEdit::text() const { return FromQStringReplacing(edit_->text()); }
 
 void QtEdit::SetText(const std::string& text) { edit_->setText(ToQString(text)); }
-
-QtMemo::QtMemo(QWidget* parent, const Bounds& bounds)
-    : QtControl(new QPlainTextEdit(parent)), memo_(static_cast<QPlainTextEdit*>(widget())) {
-  Place(memo_, bounds);
-  memo_->setReadOnly(true);
-  memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
-}
-
-void QtMemo::Clear() {
-  memo_->clear();
-  lines_.clear();
-}
-
-void QtMemo::Append(const std::string& line) {
-  memo_->appendPlainText(ToQString(line));
-  lines_.push_back(line);
-}
 
 QtFrame::QtFrame(QWidget* parent, const Bounds& bounds) : QtControl(new QFrame(parent)) {
   auto* frame = static_cast<QFrame*>(widget());

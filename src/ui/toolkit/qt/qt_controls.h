@@ -1,17 +1,15 @@
 #ifndef ORVELLO_UI_TOOLKIT_QT_QT_CONTROLS_H_
 #define ORVELLO_UI_TOOLKIT_QT_QT_CONTROLS_H_
 
-// The plain controls of the Qt backend: button, label, one-line edit, memo and frame.
+// The plain controls of the Qt backend: button, label, one-line edit and frame.
 
 #include <string>
-#include <vector>
 
 #include "ui/toolkit/toolkit.h"
 
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
@@ -74,19 +72,6 @@ class QtEdit : public QtControl<Edit> {
 
  private:
   QLineEdit* edit_;
-};
-
-/// A read-only box of lines; the program appends them, the user reads and selects them.
-class QtMemo : public QtControl<Memo> {
- public:
-  QtMemo(QWidget* parent, const Bounds& bounds);
-  void Clear() override;
-  void Append(const std::string& line) override;
-  std::vector<std::string> lines() const override { return lines_; }
-
- private:
-  QPlainTextEdit* memo_;
-  std::vector<std::string> lines_;
 };
 
 class QtFrame : public QtControl<Frame> {

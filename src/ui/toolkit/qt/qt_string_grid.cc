@@ -1,11 +1,54 @@
 #include "ui/toolkit/qt/qt_string_grid.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <QTextDocument>
+#include <QToolTip>
 
 #include "ui/toolkit/qt/qt_text.h"
 
 namespace orvello::ui::qt {
+
+namespace {
+
+/// Draws cells as usual; the mouse resting over a cell whose text does not fit shows its whole
+/// text as a tool tip, always as plain text.
+class WholeTextTipDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) override {
+    if (event->type() != QEvent::ToolTip) {
+      return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+    QStyleOptionViewItem item = option;
+    if (index.isValid()) initStyleOption(&item, index);
+    if (!index.isValid() || TextFits(item, view)) {
+      QToolTip::hideText();
+      event->ignore();
+    } else {
+      QToolTip::showText(event->globalPos(),
+                         Qt::convertFromPlainText(item.text, Qt::WhiteSpaceNoWrap),
+                         view->viewport(), option.rect);
+    }
+    return true;
+  }
+
+ private:
+  /// Whether the style draws `item`'s text whole, as it does when the text is no wider than the
+  /// cell's text area less the margin kept on either side.
+  static bool TextFits(const QStyleOptionViewItem& item, const QWidget* view) {
+    const QStyle* style = view->style();
+    QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, view);
+    int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    return item.fontMetrics.horizontalAdvance(item.text) <= area.width() - 2 * margin;
+  }
+};
+
+}  // namespace
 
 QtStringGrid::QtStringGrid(QWidget* parent, const Bounds& bounds, int columns, int rows,
                            int cell_width, int cell_height)
@@ -24,6 +67,10 @@ QtStringGrid::QtStringGrid(QWidget* parent, const Bounds& bounds, int columns, i
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setWordWrap(false);
+  // The last column takes whatever width the scrolling area has left, so long names fit more
+  // often; texts that still do not fit show whole in a tool tip.
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->setItemDelegate(new WholeTextTipDelegate(table_));
   table_->setColumnCount(columns_);
   SetRowCount(rows);
 }

@@ -14,7 +14,9 @@ namespace orvello::ui::qt {
 /// A string grid on a QTableWidget. The texts live in a map of their own, so a cell set at or
 /// beyond the row or column count keeps its text, shows it once the grid grows that far, and never
 /// depends on what the table widget happens to hold. Row 0 and column 0 are drawn as headers and
-/// cannot be selected; no cell can be typed into.
+/// cannot be selected; no cell can be typed into. Every cell has the size asked for, except that
+/// the last column stretches over the width the scrolling area has left; a cell too narrow for its
+/// text shows the whole text in a tool tip.
 class QtStringGrid : public QtControl<StringGrid> {
  public:
   QtStringGrid(QWidget* parent, const Bounds& bounds, int columns, int rows, int cell_width,

@@ -6,6 +6,7 @@
 
 #include "ui/toolkit/qt/qt_controls.h"
 #include "ui/toolkit/qt/qt_directory_list.h"
+#include "ui/toolkit/qt/qt_memo.h"
 #include "ui/toolkit/qt/qt_string_grid.h"
 #include "ui/toolkit/qt/qt_text.h"
 
@@ -39,6 +40,12 @@ QtWindow::~QtWindow() {
 }
 
 QWidget* QtWindow::widget() const { return widget_.get(); }
+
+std::vector<Control*> QtWindow::controls() const {
+  std::vector<Control*> controls;
+  for (const auto& control : controls_) controls.push_back(control.get());
+  return controls;
+}
 
 std::string QtWindow::caption() const { return FromQStringReplacing(widget_->windowTitle()); }
 

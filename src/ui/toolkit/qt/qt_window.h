@@ -24,6 +24,8 @@ class QtWindow : public Window {
 
   QWidget* widget() const;
   bool is_main() const { return main_; }
+  /// The controls made so far, in the order they were made.
+  std::vector<Control*> controls() const;
 
   std::string caption() const override;
   void SetCaption(const std::string& caption) override;

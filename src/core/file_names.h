@@ -1,0 +1,21 @@
+#ifndef ORVELLO_CORE_FILE_NAMES_H_
+#define ORVELLO_CORE_FILE_NAMES_H_
+
+#include <string_view>
+
+namespace orvello::core {
+
+/// True when the Windows-1250 names `a` and `b` are equal ignoring case, as the original
+/// platform's file systems compare them (Skus.txt and skus.txt, ŠTÚDIUM.txt and štúdium.txt).
+bool SameNameIgnoringCase(std::string_view a, std::string_view b);
+
+/// True for '/' and '\\': a name in a timing file may separate folders with either, as Windows
+/// does.
+inline bool IsNameSeparator(char c) { return c == '/' || c == '\\'; }
+
+/// The position of the last separator in `name`, or npos: what follows it is the file's own name.
+size_t LastSeparator(std::string_view name);
+
+}  // namespace orvello::core
+
+#endif  // ORVELLO_CORE_FILE_NAMES_H_

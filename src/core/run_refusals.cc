@@ -1,0 +1,155 @@
+// Implementation details: names are taken apart with both '/' and '\\' as separators on every
+// platform. A timing file travels between systems, and on Windows, where the scripts run, both
+// separate folders; a POSIX name with a backslash in it is unusual enough to refuse with them.
+// A file name may be as long as the whole timing file, so each is scanned once, in a plain loop
+// (find_first_of searches its whole set once per byte), for everything the rules ask of it.
+#include "core/run_refusals.h"
+
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include "core/batch_scripts.h"
+#include "core/event_list.h"
+#include "core/file_checks.h"
+#include "core/file_names.h"
+#include "core/index_page.h"
+#include "core/messages.h"
+#include "core/output_names.h"
+
+namespace orvello::core {
+
+namespace {
+
+// A counted message's text after the counter's ": ".
+std::string AfterCounter(const char* message) { return std::string(message).substr(2); }
+
+bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+bool IsAbsolute(std::string_view name) {
+  if (!name.empty() && IsNameSeparator(name[0])) return true;
+  return name.size() >= 2 && IsAsciiLetter(name[0]) && name[1] == ':';
+}
+
+// "..", and what Windows trims to it (".. ", "..."): two dots or more and trailing spaces.
+bool IsParentComponent(std::string_view component) {
+  while (component.ends_with(' ')) component.remove_suffix(1);
+  return component.size() >= 2 && component.find_first_not_of('.') == std::string_view::npos;
+}
+
+// What the rules ask of a name, found in one pass.
+struct NameFacts {
+  bool quote = false;         ///< a '"'
+  bool not_one_file = false;  ///< a '*', '?' or '%', or no last component
+  bool parent = false;        ///< a ".." component
+  std::string_view last;      ///< the last component
+};
+
+NameFacts Examine(std::string_view name) {
+  NameFacts facts;
+  const char* component = name.data();
+  const char* end = name.data() + name.size();
+  for (const char* at = name.data(); at != end; ++at) {
+    const char c = *at;
+    if (c == '/' || c == '\\') {
+      facts.parent =
+          facts.parent || IsParentComponent({component, static_cast<size_t>(at - component)});
+      component = at + 1;
+    } else if (c == '"') {
+      facts.quote = true;
+    } else if (c == '*' || c == '?' || c == '%') {
+      facts.not_one_file = true;
+    }
+  }
+  facts.last = {component, static_cast<size_t>(end - component)};
+  facts.parent = facts.parent || IsParentComponent(facts.last);
+  facts.not_one_file = facts.not_one_file || facts.last.empty();
+  return facts;
+}
+
+// The name as Windows opens it: up to a stream's ':', without trailing dots and spaces.
+std::string_view WindowsForm(std::string_view name) {
+  name = name.substr(0, name.find(':'));
+  while (name.ends_with('.') || name.ends_with(' ')) name.remove_suffix(1);
+  return name;
+}
+
+// prefix + a segment number as the output name table writes it + suffix, in any case.
+bool IsSegmentFileName(std::string_view name) {
+  static constexpr std::pair<std::string_view, std::string_view> kPatterns[] = {
+      {"sld", ".htm"}, {"p", ".htm"}, {"f", ".htm"}, {"n", ".htm"}, {"r", ".ram"}, {"r", ".rpm"},
+  };
+  for (const auto& [prefix, suffix] : kPatterns) {
+    if (name.size() <= prefix.size() + suffix.size() ||
+        !SameNameIgnoringCase(name.substr(0, prefix.size()), prefix) ||
+        !SameNameIgnoringCase(name.substr(name.size() - suffix.size()), suffix)) {
+      continue;
+    }
+    std::string_view digits =
+        name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    if (digits.size() > 3 || digits.find_first_not_of("0123456789") != std::string_view::npos)
+      continue;
+    int number = std::stoi(std::string(digits));
+    if (number >= 1 && number <= kMaxSegments && digits == TwoDigitNumber(number)) return true;
+  }
+  return false;
+}
+
+std::optional<std::string> ReasonFor(const Segment& segment, int number,
+                                     std::string_view media_name) {
+  const std::string& name = segment.file_name;
+  const bool copied = CopiedByScript(segment);
+  const NameFacts facts = Examine(name);
+  if (copied && facts.quote) return AfterCounter(kQuoteInNameMessage);
+  if (IsAbsolute(name) || facts.parent)
+    return SegmentFileReason(number, name, kOutsideFolderEnding);
+  if (!copied) return std::nullopt;
+  if (facts.not_one_file) return SegmentFileReason(number, name, kNotOneFileEnding);
+  if (IsOutputName(facts.last, media_name))
+    return SegmentFileReason(number, name, kReservedNameEnding);
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<SegmentRefusal> FindSegmentRefusals(const RunState& state) {
+  std::vector<SegmentRefusal> refusals;
+  for (int i = 1; i <= state.segments.count(); ++i) {
+    if (auto reason = ReasonFor(state.segments.at(i), i, state.params.media_name))
+      refusals.push_back({i, std::move(*reason)});
+  }
+  return refusals;
+}
+
+bool IsOutputName(std::string_view name, std::string_view media_name) {
+  name = WindowsForm(name);
+  const std::string fixed[] = {std::string(kCopyScriptName) + ".bat",
+                               std::string(kProcessScriptName) + ".bat", kEventListName,
+                               kProbeFileName, kIndexPageName};
+  for (const std::string& written : fixed) {
+    if (SameNameIgnoringCase(name, written)) return true;
+  }
+  for (const char* asset : kStyleAssets) {
+    if (SameNameIgnoringCase(name, asset)) return true;
+  }
+  if (!media_name.empty() && SameNameIgnoringCase(name, media_name)) return true;
+  return IsSegmentFileName(name);
+}
+
+// Built by appending: g++ 12 at -O3 takes chained + on literals for an overlapping copy.
+std::string SegmentFileReason(int number, const std::string& name, const char* ending) {
+  std::string reason = kSegmentFileText;
+  reason.append(std::to_string(number)).append(" \x84");
+  if (name.size() > kLongestShownName) {
+    reason.append(name, 0, kLongestShownName).append("\x85");  // "…"
+  } else {
+    reason.append(name);
+  }
+  return reason.append("\x93 ").append(ending);
+}
+
+SegmentRefusal TooManySegmentsRefusal() {
+  return {kMaxSegments + 1, AfterCounter(kTooManySegmentsMessage)};
+}
+
+}  // namespace orvello::core

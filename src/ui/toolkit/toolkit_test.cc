@@ -1,0 +1,95 @@
+// The toolkit's controls as a user reads them, on whichever backend the tests are built with.
+#include "ui/toolkit/toolkit.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/ui_test_util.h"
+
+namespace orvello::ui {
+namespace {
+
+using testing::Joined;
+using testing::LastRowInView;
+using testing::ScrollBarsOf;
+using testing::ShownRows;
+
+class ToolkitTest : public ::testing::Test {
+ protected:
+  std::vector<std::string> errors_;
+  std::unique_ptr<Application> app_ = testing::MakeTestApplication(&errors_);
+  std::unique_ptr<Window> window_ = app_->CreateWindow();
+  // The main window's message box.
+  Memo* memo_ = window_->AddMemo({24, 176, 225, 49});
+};
+
+TEST_F(ToolkitTest, MemoRowsEndBetweenWordsOrAfterSeparatorsAndAnywhereOnlyInALongWord) {
+  struct Case {
+    std::string line;
+    std::string row_ends;  // what a row but the last may end with; empty: anything
+    size_t rows_at_least = 2;
+  };
+  const Case cases[] = {
+      {"1: Najprv nastavte Media s\xFA"
+       "bor alebo v\xFDstupn\xFD adres\xE1r.",
+       " "},
+      {"C:\\Users\\lektor\\Documents\\Predn\xE1\x9Aky\\2024\\zimny\\prednaska.rm", "\\"},
+      {"/home/lektor/Dokumenty/Predn\xE1\x9Aky/2024/zimny/prednaska.rm", "/"},
+      {"/tmp/zimny-semester-2024/prednasky-a-cvicenia/prednaska-01.rm", "/"},  // not at '-'
+      {"Cesta /tmp/zimny-semester-2024/prednasky-a-cvicenia/ je u\x9E hotov\xE1", " /"},
+      {std::string(90, 'a'), ""},
+      {"/tmp/" + std::string(60, 'b') + "/x.rm", "", 4},  // the long name broken too
+  };
+  window_->Show();
+  for (const Case& c : cases) {
+    memo_->Clear();
+    memo_->Append(c.line);
+    std::vector<std::string> rows = ShownRows(memo_);
+    EXPECT_GE(rows.size(), c.rows_at_least) << c.line;
+    EXPECT_EQ(c.line, Joined(rows));
+    for (size_t i = 0; !c.row_ends.empty() && i + 1 < rows.size(); ++i) {
+      EXPECT_NE(std::string::npos, c.row_ends.find(rows[i].back())) << rows[i];
+    }
+    EXPECT_FALSE(ScrollBarsOf(memo_).horizontal) << c.line;
+    EXPECT_EQ((std::vector<std::string>{c.line}), memo_->lines());
+  }
+}
+
+TEST_F(ToolkitTest, MemoScrollsEachNewLineIntoView) {
+  window_->Show();
+  memo_->Append("first");
+  EXPECT_FALSE(ScrollBarsOf(memo_).vertical);
+  EXPECT_TRUE(LastRowInView(memo_));
+  for (int i = 2; i <= 8; ++i) memo_->Append("line " + std::to_string(i));
+  EXPECT_TRUE(ScrollBarsOf(memo_).vertical);
+  EXPECT_FALSE(ScrollBarsOf(memo_).horizontal);
+  EXPECT_TRUE(LastRowInView(memo_));
+
+  testing::ScrollToFirstRow(memo_);  // the user reads back
+  ASSERT_FALSE(LastRowInView(memo_));
+  memo_->Append("line 9");
+  EXPECT_TRUE(LastRowInView(memo_));
+
+  window_->Close();
+  for (int i = 9; i <= 20; ++i) memo_->Append("hidden line " + std::to_string(i));
+  window_->Show();
+  EXPECT_EQ("hidden line 20", ShownRows(memo_).back());
+  EXPECT_TRUE(LastRowInView(memo_));
+}
+
+TEST_F(ToolkitTest, MemoTakesNoTypingAndCopiesTheLinesAsAppended) {
+  const std::string path = "C:\\kurz\\lekcia\\prednaska s dlh\xFDm n\xE1zvom.rm";
+  window_->Show();
+  memo_->Append("Vybran\xFD adres\xE1r:");
+  memo_->Append(path);
+  std::vector<std::string> rows = ShownRows(memo_);
+  testing::TypeInto(memo_, "x\xC5\xA1");  // "xš"
+  EXPECT_EQ(rows, ShownRows(memo_));
+  EXPECT_EQ("Vybran\xFD adres\xE1r:\n" + path, testing::CopyAll(memo_));
+}
+
+}  // namespace
+}  // namespace orvello::ui
