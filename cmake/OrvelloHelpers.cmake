@@ -4,9 +4,11 @@ function(orvello_add_test)
   cmake_parse_arguments(ARG "" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${ARG_NAME} ${ARG_SOURCES})
   target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBS} orvello_test_util GTest::gtest GTest::gtest_main)
+  # Cross-built tests run under Wine, whose drive Z: is the build machine's root.
+  set(host_drive "$<$<BOOL:${CMAKE_CROSSCOMPILING}>:Z:>")
   target_compile_definitions(${ARG_NAME} PRIVATE
-    ORVELLO_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-    ORVELLO_BINARY_DIR="${PROJECT_BINARY_DIR}")
+    ORVELLO_SOURCE_DIR="${host_drive}${PROJECT_SOURCE_DIR}"
+    ORVELLO_BINARY_DIR="${host_drive}${PROJECT_BINARY_DIR}")
   if(CMAKE_CROSSCOMPILING)
     # Each start under the emulator costs a good part of a second: one CTest test runs the whole
     # binary, which prints every case it ran.
