@@ -7,7 +7,6 @@
 // and review the difference before committing it.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -15,7 +14,8 @@
 #include <string>
 
 #include "cli/cli.h"
-#include "platform/real_disk.h"
+#include "cli/example_output.h"
+#include "core/encoding.h"
 #include "test_util.h"
 
 namespace orvello::cli {
@@ -26,33 +26,6 @@ using testing::HostPath;
 using testing::ReadFileBytes;
 using testing::ScopedTempDir;
 using testing::WriteFileBytes;
-
-constexpr char kTempMark[] = "<temp>";
-
-std::string Utf8(const fs::path& path) {
-  std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
-
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-    text.replace(at, from.size(), to);
-  return text;
-}
-
-// Every file of `dir` by its UTF-8 name, with `temp` written as kTempMark. The scripts name paths
-// with the platform's separator, written as '/'.
-std::map<std::string, std::string> FilesIn(const std::string& dir, const std::string& temp) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : fs::directory_iterator(HostPath(dir))) {
-    std::string name = Utf8(entry.path().filename());
-    std::string bytes = ReplaceAll(ReadFileBytes(Utf8(entry.path())), temp, kTempMark);
-    if (name.ends_with(".bat"))
-      std::replace(bytes.begin(), bytes.end(), platform::kPathSeparator, '/');
-    files[name] = bytes;
-  }
-  return files;
-}
 
 TEST(ExampleGolden, PublishedOutputMatchesTheGoldenFiles) {
   ScopedTempDir temp;
@@ -69,14 +42,16 @@ TEST(ExampleGolden, PublishedOutputMatchesTheGoldenFiles) {
       out, err);
   ASSERT_EQ(status, kExitSuccess) << err.str();
 
-  const std::string golden_dir = std::string(ORVELLO_SOURCE_DIR) + "/tests/data/example_golden";
-  std::map<std::string, std::string> produced = FilesIn(temp.path() + "/out", temp.path());
+  const std::string golden_dir = kGoldenFolder;
+  std::string temp_cp1250;
+  ASSERT_TRUE(core::Utf8ToCp1250(temp.path(), &temp_cp1250));
+  std::map<std::string, std::string> produced = ExampleOutput(temp.path() + "/out", temp_cp1250);
   if (std::getenv("ORVELLO_UPDATE_GOLDEN") != nullptr) {
     fs::remove_all(HostPath(golden_dir));
     fs::create_directories(HostPath(golden_dir));
     for (const auto& [name, bytes] : produced) WriteFileBytes(golden_dir + "/" + name, bytes);
   }
-  std::map<std::string, std::string> golden = FilesIn(golden_dir, temp.path());
+  std::map<std::string, std::string> golden = ExampleOutput(golden_dir, temp_cp1250);
   for (const auto& [name, bytes] : golden) {
     auto it = produced.find(name);
     if (it == produced.end()) {
