@@ -56,6 +56,17 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
   if (!out) ADD_FAILURE() << "cannot write " << path;
 }
 
+std::string RealMediaHeader(uint32_t duration_ms) {
+  auto big_endian = [](uint32_t value) {
+    return std::string{static_cast<char>(value >> 24), static_cast<char>(value >> 16),
+                       static_cast<char>(value >> 8), static_cast<char>(value)};
+  };
+  // Properties: version, five counts, the duration, preroll and three more fields.
+  std::string prop_body = std::string(22, '\0') + big_endian(duration_ms) + std::string(16, '\0');
+  return ".RMF" + big_endian(18) + std::string(10, '\0') + "PROP" +
+         big_endian(static_cast<uint32_t>(8 + prop_body.size())) + prop_body;
+}
+
 std::string ReadFileBytes(const std::string& path) {
   std::ifstream in(HostPath(path), std::ios::binary);
   if (!in) {

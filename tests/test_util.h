@@ -2,6 +2,7 @@
 #define ORVELLO_TESTS_TEST_UTIL_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -38,6 +39,10 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 /// The bytes of the file at the UTF-8 host path `path`; fails the running test when it cannot
 /// be read.
 std::string ReadFileBytes(const std::string& path);
+
+/// The header of a RealMedia recording `duration_ms` long, as a recorder writes it: the file
+/// header chunk, then the properties chunk with the duration.
+std::string RealMediaHeader(uint32_t duration_ms);
 
 /// An in-memory disk. Paths are compared byte for byte, folders are not modelled, and any path
 /// can be created unless a failure was asked for. Files opened from it must not outlive it.

@@ -3,13 +3,17 @@
 #include <ostream>
 #include <string_view>
 
+#include "cli/check_command.h"
 #include "cli/publish_command.h"
+#include "core/encoding.h"
+#include "core/io_error.h"
 
 namespace orvello::cli {
 
 const char kUsage[] =
     R"(usage: orvello-cli publish --media PATH --out DIR --style DIR --producer DIR
                           [--web URL] [--no-start | --wait]
+       orvello-cli check --media PATH [--style DIR]
        orvello-cli --help
 
 publish   Publishes a recorded lecture as a web site, as the desktop program's
@@ -33,7 +37,16 @@ Windows-1250, the code page of every file the program writes.
 The run's message line is the only line on standard output, in UTF-8.
 Exit status: 0 the run succeeded; 1 the run refused its input (its message line
 says why); 2 a file operation failed (the error is on standard error); 3 with
---wait, a script failed; 64 the command line was wrong.
+--wait, a script failed; 64 the command line was wrong. Before the run, the
+findings of check (below) go to standard error.
+
+check     Reads the recording, its timing file and the segment files (and with
+          --style the style folder) as publish would, writes nothing, and prints
+          every problem as "FILE:LINE: error: TEXT" or "FILE:LINE: warning: TEXT"
+          (errors: publish refuses, fails or publishes something plainly wrong;
+          warnings: legal but probably not meant), then "N errors, M warnings".
+          Exit status: 0 no errors; 1 errors; 2 the recording or its timing file
+          cannot be read; 64 the command line was wrong.
 )";
 
 namespace {
@@ -46,9 +59,16 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"publish", "publish a recorded lecture as a web site", PublishCommand},
+    {"check", "find what will go wrong before publishing", CheckCommand},
 };
 
 }  // namespace
+
+void PrintIoError(const char* who, const core::IoError& error, std::ostream& err) {
+  err << who << ": ";
+  if (!error.path().empty()) err << core::Cp1250ToUtf8(error.path()) << ": ";
+  err << core::Cp1250ToUtf8(error.DisplayText()) << "\n";
+}
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) {

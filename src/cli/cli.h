@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+namespace orvello::core {
+class IoError;
+}  // namespace orvello::core
+
 namespace orvello::cli {
 
 /// Exit codes of orvello-cli.
@@ -18,6 +22,10 @@ enum ExitStatus : int {
 
 /// The usage text printed by --help and after a usage error.
 extern const char kUsage[];
+
+/// Prints an I/O error on `err` in UTF-8 as "`who`: PATH: TEXT", with PATH when the error names
+/// its file.
+void PrintIoError(const char* who, const core::IoError& error, std::ostream& err);
 
 /// Runs the command line `args` (without the program name). Text for the user goes to `out` and
 /// `err` in UTF-8. Returns the exit status.

@@ -37,11 +37,16 @@ class PublishTest : public ::testing::Test {
     out_ = dir_.path() + "/out";
     std::filesystem::create_directories(HostPath(lecture_));
     std::filesystem::create_directories(HostPath(out_));
-    WriteFileBytes(lecture_ + "/a.rm", "RMF");
+    // A sound lecture, in which the check before publishing finds nothing.
+    WriteFileBytes(lecture_ + "/a.rm", testing::RealMediaHeader(600000));
     WriteFileBytes(lecture_ + "/a.txt", "00:00:00 00:05:30 P slide01.jpg\r\n");
+    WriteFileBytes(lecture_ + "/slide01.jpg", "JPEG");
     std::filesystem::create_directories(HostPath(dir_.path() + "/Style"));
     for (const char* name : {"p00.htm", "f00.htm", "n00.htm"}) {
       WriteFileBytes(dir_.path() + "/Style/" + name, "<P>#</P>\r\n");
+    }
+    for (const char* name : {"problems.htm", "freeplayer_g2.gif", "web.gif", "video.gif"}) {
+      WriteFileBytes(dir_.path() + "/Style/" + name, name);
     }
   }
   std::vector<std::string> Args(const std::string& media, const std::string& out) {
@@ -84,7 +89,8 @@ TEST_F(PublishTest, EmptyOutputFieldIsRefused) {
 }
 
 // The error's own text stays as the desktop program shows it; the command line names the file,
-// as the run named it: absolute, with the system's separator.
+// as the run named it: absolute, with the system's separator. The check before the run has seen
+// what it could of the same problem.
 TEST_F(PublishTest, IoErrorGoesToStandardErrorWithItsFileAndPeriod) {
   namespace fs = std::filesystem;
   const std::string timing = lecture_ + "/a.txt", style = dir_.path() + "/Style/";
@@ -93,16 +99,23 @@ TEST_F(PublishTest, IoErrorGoesToStandardErrorWithItsFileAndPeriod) {
     std::string expected;
   };
   std::vector<Case> cases = {
-      {[&] { fs::remove(HostPath(timing)); }, timing + ": File not found."},
-      {[&] { fs::remove(HostPath(style + "f00.htm")); }, style + "f00.htm: File not found."},
+      {[&] { fs::remove(HostPath(timing)); }, "orvello-cli: " + timing + ": File not found."},
+      {[&] { fs::remove(HostPath(style + "f00.htm")); },
+       style +
+           "f00.htm: error: the style folder has no such file; the run stops with \"File not "
+           "found.\"\n1 error, 0 warnings\norvello-cli: " +
+           style + "f00.htm: File not found."},
       {[&] { WriteFileBytes(timing, "00:00:00 00:05:30 H gon\xE9.htm\r\n"); },
-       lecture_ + "/goné.htm: File not found."},
+       timing +
+           ":1: error: \"goné.htm\" is not in the recording's folder; the run stops with "
+           "\"File not found.\"\n1 error, 0 warnings\norvello-cli: " +
+           lecture_ + "/goné.htm: File not found."},
   };
   if (platform::kPathSeparator == '/') {  // links to a device and to themselves: POSIX systems
     cases.push_back({[&] { fs::remove(timing), fs::create_symlink("/dev/zero", timing); },
-                     timing + ": File access denied."});
+                     "orvello-cli: " + timing + ": File access denied."});
     cases.push_back({[&] { fs::remove(timing), fs::create_symlink(timing, timing); },
-                     timing + ": I/O error 40."});
+                     "orvello-cli: " + timing + ": I/O error 40."});
   }
   for (const auto& c : cases) {
     fs::remove(HostPath(timing));
@@ -113,7 +126,7 @@ TEST_F(PublishTest, IoErrorGoesToStandardErrorWithItsFileAndPeriod) {
     std::replace(expected.begin(), expected.end(), '/', platform::kPathSeparator);
     EXPECT_EQ(r.status, kExitIoError);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "orvello-cli: " + expected + "\n");
+    EXPECT_EQ(r.err, expected + "\n");
   }
 }
 
@@ -139,7 +152,8 @@ TEST_F(PublishTest, RefusesTheLecturesOwnFolderAndABusyOne) {
     EXPECT_EQ(r.out, "1: " + std::string(message) + "\n");
   }
   EXPECT_EQ(ReadFileBytes(lecture_ + "/a.txt"), "00:00:00 00:05:30 P slide01.jpg\r\n");
-  EXPECT_EQ(std::distance(fs::directory_iterator(HostPath(lecture_)), fs::directory_iterator()), 2);
+  // Still the recording, its timing file and its slide alone.
+  EXPECT_EQ(std::distance(fs::directory_iterator(HostPath(lecture_)), fs::directory_iterator()), 3);
   EXPECT_TRUE(fs::is_empty(HostPath(dir_.path() + "/busy")));
 }
 
@@ -165,6 +179,11 @@ TEST(Cli, UsageErrors) {
       {"publish", "--media=a.rm", "--out=o", "--style=s", "--producer=p", "--web=\xFF"},
       {"publish", "--media=a.rm", "--out=o\r\nDel x", "--style=s", "--producer=p"},
       {"publish", "--media=a.rm", "--out=o", "--style=s", "--producer=p", "--wait", "--wait"},
+      {"check"},
+      {"check", "--style", "s"},
+      {"check", "--media"},
+      {"check", "--media", "a.rm", "--wait"},
+      {"check", "--media=a.rm", "--style=中"},
   };
   for (const auto& args : cases) {
     Result r = Invoke(args);

@@ -83,6 +83,15 @@ std::string Cp1250ToUtf8(std::string_view cp1250) {
   return out;
 }
 
+bool IsUtf8(std::string_view text) {
+  size_t pos = 0;
+  char32_t code = 0;
+  while (pos < text.size()) {
+    if (!DecodeUtf8(text, &pos, &code)) return false;
+  }
+  return true;
+}
+
 bool Utf8ToCp1250(std::string_view utf8, std::string* out) {
   out->clear();
   out->reserve(utf8.size());

@@ -10,6 +10,9 @@ namespace orvello::core {
 /// the control characters of the same value, so every byte string survives a round trip.
 std::string Cp1250ToUtf8(std::string_view cp1250);
 
+/// True when `text` is well-formed UTF-8 (plain ASCII included).
+bool IsUtf8(std::string_view text);
+
 /// Converts UTF-8 to Windows-1250. Returns false, leaving `*out` unspecified, when the text is
 /// not valid UTF-8 or holds a character Windows-1250 cannot hold.
 bool Utf8ToCp1250(std::string_view utf8, std::string* out);

@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace orvello::core {
 namespace {
 
 TEST(Encoding, ConvertsSlovakTextBothWays) {
-  const std::string cp1250 = "\xC8" "asovanie \xFA\xE1\xE4\xF4\x9E\x9A\xBE\x9D\xF2\xEF \x8A\x8E\xBC\x8D\xCF";
+  const std::string cp1250 =
+      "\xC8"
+      "asovanie \xFA\xE1\xE4\xF4\x9E\x9A\xBE\x9D\xF2\xEF \x8A\x8E\xBC\x8D\xCF";
   const std::string utf8 = "Časovanie úáäôžšľťňď ŠŽĽŤĎ";
   EXPECT_EQ(Cp1250ToUtf8(cp1250), utf8);
   std::string back;
@@ -36,6 +40,21 @@ TEST(Encoding, RefusesWhatWindows1250CannotHold) {
     std::string out;
     EXPECT_FALSE(Utf8ToCp1250(text, &out)) << text;
   }
+}
+
+TEST(Encoding, TellsUtf8FromOtherBytes) {
+  const std::pair<const char*, bool> cases[] = {
+      {"", true},
+      {"slide 01.jpg", true},
+      {"tabu\xC4\xBEka.htm", true},
+      {"\xE4\xB8\xAD", true},
+      {"tabu\xBEka.htm", false},
+      {"\xC3", false},
+      {"\xC0\xAF", false},
+      {"\xED\xA0\x80", false},
+      {"a\xFF", false},
+  };
+  for (const auto& [text, utf8] : cases) EXPECT_EQ(IsUtf8(text), utf8) << text;
 }
 
 }  // namespace

@@ -5,12 +5,15 @@
 namespace orvello::core {
 
 bool FileCanBeOpened(DiskInterface& disk, const std::string& path) {
-  if (path.empty()) return false;
+  return !path.empty() && OpenForReadError(disk, path) == 0;
+}
+
+int OpenForReadError(DiskInterface& disk, const std::string& path) {
   try {
     disk.OpenForRead(path)->Close();
-    return true;
-  } catch (const IoError&) {
-    return false;
+    return 0;
+  } catch (const IoError& error) {
+    return error.code();
   }
 }
 

@@ -1,6 +1,7 @@
 #ifndef ORVELLO_CORE_TEXT_READER_H_
 #define ORVELLO_CORE_TEXT_READER_H_
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -48,11 +49,18 @@ class TextReader {
   std::string_view ReadRun(std::string_view stops);
   /// Closes the file; later calls read as at the end.
   void Close();
+  /// The number of the line the next byte lies on, from 1: one more than the LF bytes consumed
+  /// so far, which is how an editor numbers the lines of a CR LF or an LF file.
+  size_t line() const { return line_; }
 
  private:
   /// The byte `ahead` positions on, or -1 past the physical end.
   int Peek(size_t ahead = 0);
-  void Consume(size_t count = 1) { pos_ += count; }
+  void Consume(size_t count = 1) {
+    const char* begin = buffer_.get() + pos_;
+    line_ += static_cast<size_t>(std::count(begin, begin + count, '\n'));
+    pos_ += count;
+  }
   bool Fill(size_t wanted);
 
   std::unique_ptr<InputFile> file_;
@@ -60,6 +68,7 @@ class TextReader {
   size_t pos_ = 0;
   size_t end_ = 0;
   bool physical_end_ = false;
+  size_t line_ = 1;
 };
 
 }  // namespace orvello::core

@@ -38,7 +38,7 @@ std::string Show(const std::string& bytes) {
 
 /// Runs `ops` on `reader` and returns what each one gave. Ops, separated by spaces: e Eof,
 /// n Eoln, b SkipBlanks, k SkipLine, c ReadChar, sN ReadString(N), l ReadLine, x Close,
-/// r ReadRun("#%") repeated while it gives bytes.
+/// r ReadRun("#%") repeated while it gives bytes, L line().
 std::string RunOps(TextReader& reader, const std::string& ops) {
   std::istringstream in(ops);
   std::string op;
@@ -74,6 +74,9 @@ std::string RunOps(TextReader& reader, const std::string& ops) {
         transcript += "r:[" + Show(run) + "]";
         break;
       }
+      case 'L':
+        transcript += "L:" + std::to_string(reader.line());
+        break;
       case 'x':
         reader.Close();
         transcript += "x";
@@ -145,6 +148,9 @@ const Case kCases[] = {
   {"RunEndsAtTheEnd", "xy",
    "r r e",
    "r:[xy] r:[] e:1"},
+  {"LinesCountTheLfBytesEveryReadConsumes", "a\r\nb\nc\rd\r\n\r\n  e\nf",
+   "L k L r L c c c c L b L l L",
+   "L:1 k L:2 r:[b\\nc] L:3 c:\\r c:d c:\\r c:\\n L:4 b:0 L:5 l:[e] L:5"},
   {"ClosedReaderReadsAsAtTheEnd", "ab\r\ncd",
    "c x e n c l s3",
    "c:a x e:1 n:1 c:^Z l:[] s:[]"},

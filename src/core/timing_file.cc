@@ -7,8 +7,9 @@
 
 namespace orvello::core {
 
-bool ReadTimingSegment(TextReader& reader, Segment* segment) {
+bool ReadTimingSegment(TextReader& reader, Segment* segment, SegmentLines* lines) {
   if (reader.SkipBlanks()) return false;
+  size_t first = reader.line();
   segment->start = reader.ReadString(kTimeLength);
   reader.ReadChar();
   segment->end = reader.ReadString(kTimeLength);
@@ -16,6 +17,7 @@ bool ReadTimingSegment(TextReader& reader, Segment* segment) {
   segment->type = reader.ReadChar();
   reader.ReadChar();
   segment->file_name = reader.ReadLine();
+  if (lines) *lines = {first, reader.line()};
   return true;
 }
 

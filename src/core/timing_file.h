@@ -15,11 +15,20 @@ class TextWriter;
 /// The longest time text the reader takes and the writer keeps.
 inline constexpr size_t kTimeLength = 8;
 
+/// Where a segment's text lies in its file, by line number from 1: the line its start time begins
+/// on and the line its file name comes from. They differ when a line shorter than its fixed part
+/// took in the lines after it.
+struct SegmentLines {
+  size_t first = 0;
+  size_t last = 0;
+};
+
 /// Reads the next segment's four fields as the timing file lays them out: up to 8 characters of
 /// start, one separator, up to 8 of end, one separator, the type, one separator, the rest of the
 /// line as the file name. Returns false, reading nothing, when only blanks remain. Short times
-/// shift the later fields, and a line shorter than its fixed part takes in the next line.
-bool ReadTimingSegment(TextReader& reader, Segment* segment);
+/// shift the later fields, and a line shorter than its fixed part takes in the next line. With
+/// `lines`, also says which lines the segment was read from.
+bool ReadTimingSegment(TextReader& reader, Segment* segment, SegmentLines* lines = nullptr);
 
 /// Reads the timing file at `path` into `*table` (cleared first). Stops and returns false when
 /// the file holds more than kMaxSegments segments. Throws IoError.

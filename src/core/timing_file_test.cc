@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/io_error.h"
+#include "core/text_reader.h"
 #include "core/text_writer.h"
 #include "test_util.h"
 
@@ -43,18 +44,47 @@ TEST(ReadTimingFile, ReadsFixedLayoutLines) {
        "[00:00:00|00:01:00|V|c.avi]"},
       {"seven-character time shifts the fields", "0:00:00 00:05:30 P x.jpg\r\n",
        "[0:00:00 |0:05:30 | |.jpg]"},
-      {"short line merges with the next",
-       "00:00\r\n00:00:00 00:01:00 P a.jpg\r\n",
+      {"short line merges with the next", "00:00\r\n00:00:00 00:01:00 P a.jpg\r\n",
        "[00:00||0|:00:00 00:01:00 P a.jpg]"},
-      {"LF-only line ends are ordinary bytes", "00:00:00 00:01:00 P a.jpg\n00:01:00 00:02:00 P b.jpg",
+      {"LF-only line ends are ordinary bytes",
+       "00:00:00 00:01:00 P a.jpg\n00:01:00 00:02:00 P b.jpg",
        "[00:00:00|00:01:00|P|a.jpg][00:01:00|00:02:00|P|b.jpg]"},
-      {"Ctrl-Z ends the file", "00:00:00 00:01:00 P a.jpg\r\n\x1A" "00:01:00 00:02:00 P b.jpg",
+      {"Ctrl-Z ends the file",
+       "00:00:00 00:01:00 P a.jpg\r\n\x1A"
+       "00:01:00 00:02:00 P b.jpg",
        "[00:00:00|00:01:00|P|a.jpg]"},
       {"empty file", "", ""},
       {"only blank lines", "\r\n \r\n\t\r\n", ""},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Describe(Read(c.bytes)), c.expected) << c.name;
+  }
+}
+
+TEST(ReadTimingSegment, SaysWhichLinesEachSegmentCameFrom) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::string expected;  // first-last per segment
+  } cases[] = {
+      {"one a line", "00:00:00 00:01:00 P a.jpg\r\n00:01:00 00:02:00 P b.jpg", "1-1 2-2 "},
+      {"blank lines skipped", "\r\n\r\n  00:00:00 00:01:00 P a.jpg\r\n\r\nx", "3-3 5-5 "},
+      {"LF line ends", "\n00:00:00 00:01:00 P a.jpg\n00:01:00 00:02:00 P b.jpg\n", "2-2 3-3 "},
+      {"short line takes in the next", "00:00\r\n00:00:00 00:01:00 P a.jpg\r\nz", "1-2 3-3 "},
+      {"and a blank line after it", "00:00\r\n\r\nzzz\r\n", "1-3 "},
+      {"no file name stays on its line", "00:00:00 00:01:00 P\r\n00:01:00 x", "1-1 2-2 "},
+  };
+  for (const auto& c : cases) {
+    MemoryDisk disk;
+    disk.AddFile("t.txt", c.bytes);
+    TextReader reader(disk, "t.txt");
+    Segment segment;
+    SegmentLines lines;
+    std::string found;
+    while (ReadTimingSegment(reader, &segment, &lines)) {
+      found += std::to_string(lines.first) + "-" + std::to_string(lines.last) + " ";
+    }
+    EXPECT_EQ(found, c.expected) << c.name;
   }
 }
 

@@ -1,0 +1,94 @@
+// Implementation details: the paths are checked as given, relative ones from the current folder,
+// so the findings name the files exactly as the user typed them, apart from the separator: on
+// Windows a '/' becomes a backslash, which the check splits the media path at. The core's texts are
+// Windows-1250 and go out in UTF-8.
+#include "cli/check_command.h"
+
+#include <ostream>
+
+#include "cli/cli.h"
+#include "cli/option_parser.h"
+#include "core/encoding.h"
+#include "core/io_error.h"
+#include "core/lecture_check.h"
+#include "platform/real_disk.h"
+
+namespace orvello::cli {
+
+namespace {
+
+struct Counts {
+  int errors = 0;
+  int warnings = 0;
+};
+
+Counts PrintFindings(const std::vector<core::Finding>& findings, std::ostream& out) {
+  Counts counts;
+  for (const core::Finding& finding : findings) {
+    bool error = finding.severity == core::Severity::kError;
+    ++(error ? counts.errors : counts.warnings);
+    out << core::Cp1250ToUtf8(finding.file);
+    if (finding.line > 0) out << ":" << finding.line;
+    out << (error ? ": error: " : ": warning: ") << core::Cp1250ToUtf8(finding.text) << "\n";
+  }
+  return counts;
+}
+
+std::string Counted(int count, const char* noun) {
+  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+void PrintSummary(Counts counts, std::ostream& out) {
+  out << Counted(counts.errors, "error") << ", " << Counted(counts.warnings, "warning") << "\n";
+}
+
+bool RefuseSwitch(const std::string& flag, std::string* err) {
+  *err = UnknownArgument(flag);
+  return false;
+}
+
+}  // namespace
+
+int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::string media, style;
+  bool style_given = false;
+  const ValueOption options[] = {{"--media", &media, true},
+                                 {"--style", &style, false, &style_given}};
+  core::CheckInput input;
+  std::string problem;
+  if (!ParseOptions(args, options, RefuseSwitch, &problem) ||
+      !ToField("--media", WithSystemSeparators(media), &input.media, &problem) ||
+      (style_given &&
+       !ToField("--style", WithSystemSeparators(style), &input.style.emplace(), &problem))) {
+    err << "orvello-cli check: " << problem << "\n" << kUsage;
+    return kExitUsage;
+  }
+  auto disk = platform::MakeRealDisk();
+  std::vector<core::Finding> findings;
+  try {
+    findings = core::CheckLecture(*disk, input);
+  } catch (const core::IoError& error) {
+    PrintIoError("orvello-cli check", error, err);
+    return kExitIoError;
+  }
+  Counts counts = PrintFindings(findings, out);
+  PrintSummary(counts, out);
+  return counts.errors > 0 ? kExitRefused : kExitSuccess;
+}
+
+void CheckBeforePublishing(const std::string& media, const std::string& style, std::ostream& err) {
+  core::CheckInput input;
+  std::string problem;
+  if (!ToField("--media", WithSystemSeparators(media), &input.media, &problem) ||
+      !ToField("--style", WithSystemSeparators(style), &input.style.emplace(), &problem)) {
+    return;
+  }
+  auto disk = platform::MakeRealDisk();
+  try {
+    std::vector<core::Finding> findings = core::CheckLecture(*disk, input);
+    if (!findings.empty()) PrintSummary(PrintFindings(findings, err), err);
+  } catch (const core::IoError&) {
+  }
+}
+
+}  // namespace orvello::cli
