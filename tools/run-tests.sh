@@ -24,14 +24,19 @@ cmake --build --preset sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset sanitize -j"$jobs"
 
 echo "== Build the Windows programs (mingw-w64) and run their tests under Wine"
-# One Wine prefix for every Windows test of this run, made on first use, gone afterwards; a
-# virtual display for the shell, which Wine runs in a window.
-WINEPREFIX=$(mktemp -d)
-export WINEPREFIX
-trap 'WINEPREFIX=$WINEPREFIX /usr/lib/wine/wineserver -k 2>/dev/null; rm -rf "$WINEPREFIX"' EXIT
+# One Wine prefix for every Windows test of this run, made on first use and gone afterwards with
+# everything Wine left running in it; a virtual display for the shell, which Wine runs in a window.
+wine_prefix=$(mktemp -d)
+end_wine() {
+  WINEPREFIX=$wine_prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
+  rm -rf "$wine_prefix"
+}
+trap end_wine EXIT
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$jobs"
-xvfb-run -a ctest --preset windows -j"$jobs"
+WINEPREFIX=$wine_prefix xvfb-run -a ctest --preset windows -j"$jobs"
+end_wine
+trap - EXIT
 
 echo "== Fuzz each target for ${fuzz_seconds}s, starting from its seeds in fuzz/corpus/"
 cmake --preset fuzz >/dev/null
