@@ -32,9 +32,10 @@ inline core::RunState LectureState(const std::vector<core::Segment>& segments,
 inline std::vector<core::Segment> PictureSegments(int count) {
   std::vector<core::Segment> segments;
   for (int i = 1; i <= count; ++i) {
-    std::string minute = (i <= 10 ? "0" : "") + std::to_string(i - 1);
-    segments.push_back(
-        {"00:" + minute + ":00", "00:" + minute + ":59", 'P', "s" + std::to_string(i) + ".jpg"});
+    // Appended piece by piece: g++ 12 at -O3 takes "00:" + mm for an overlapping copy.
+    std::string hh_mm = std::string("00:").append(i <= 10 ? "0" : "").append(std::to_string(i - 1));
+    std::string name = std::string("s").append(std::to_string(i)).append(".jpg");
+    segments.push_back({hh_mm + ":00", hh_mm + ":59", 'P', name});
   }
   return segments;
 }

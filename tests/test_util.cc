@@ -17,16 +17,16 @@ namespace orvello::testing {
 
 namespace {
 
-fs::path HostPath(const std::string& utf8) {
-  return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
 std::string Utf8(const fs::path& path) {
   std::u8string text = path.u8string();
   return std::string(text.begin(), text.end());
 }
 
 }  // namespace
+
+fs::path HostPath(const std::string& utf8) {
+  return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 ScopedTempDir::ScopedTempDir() {
   std::error_code ec;

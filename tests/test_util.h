@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <set>
@@ -28,6 +29,10 @@ class ScopedTempDir {
  private:
   std::string path_;
 };
+
+/// The file system's path for the UTF-8 path `utf8`. (A plain narrow string is read in the ANSI
+/// code page on Windows, where "prednáška" would name another folder.)
+std::filesystem::path HostPath(const std::string& utf8);
 
 /// Writes `bytes` to the UTF-8 host path `path` exactly, replacing any file there.
 void WriteFileBytes(const std::string& path, const std::string& bytes);

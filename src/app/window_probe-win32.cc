@@ -7,7 +7,7 @@
 // CAPTION, closes it as the user would and waits for the program to end. Exit status 0 when the
 // window showed and the program then ended with status 0; 1 otherwise, with the reason on
 // standard error: no window, another window first (an error dialog, named), or a failed end.
-#include "ui/toolkit/win32/win32_api.h"
+#include <windows.h>
 
 #include <iostream>
 #include <string>

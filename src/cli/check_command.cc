@@ -1,6 +1,7 @@
 // Implementation details: the paths are checked as given, relative ones from the current folder,
-// so the findings name the files exactly as the user typed them. The core's texts are Windows-1250
-// and go out in UTF-8.
+// so the findings name the files exactly as the user typed them, apart from the separator: on
+// Windows a '/' becomes a backslash, which the check splits the media path at. The core's texts are
+// Windows-1250 and go out in UTF-8.
 #include "cli/check_command.h"
 
 #include <ostream>
@@ -56,8 +57,9 @@ int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::o
   core::CheckInput input;
   std::string problem;
   if (!ParseOptions(args, options, RefuseSwitch, &problem) ||
-      !ToField("--media", media, &input.media, &problem) ||
-      (style_given && !ToField("--style", style, &input.style.emplace(), &problem))) {
+      !ToField("--media", WithSystemSeparators(media), &input.media, &problem) ||
+      (style_given &&
+       !ToField("--style", WithSystemSeparators(style), &input.style.emplace(), &problem))) {
     err << "orvello-cli check: " << problem << "\n" << kUsage;
     return kExitUsage;
   }
@@ -77,8 +79,8 @@ int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::o
 void CheckBeforePublishing(const std::string& media, const std::string& style, std::ostream& err) {
   core::CheckInput input;
   std::string problem;
-  if (!ToField("--media", media, &input.media, &problem) ||
-      !ToField("--style", style, &input.style.emplace(), &problem)) {
+  if (!ToField("--media", WithSystemSeparators(media), &input.media, &problem) ||
+      !ToField("--style", WithSystemSeparators(style), &input.style.emplace(), &problem)) {
     return;
   }
   auto disk = platform::MakeRealDisk();

@@ -14,42 +14,18 @@
 #include <string>
 
 #include "cli/cli.h"
+#include "cli/example_output.h"
+#include "core/encoding.h"
 #include "test_util.h"
 
 namespace orvello::cli {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::HostPath;
 using testing::ReadFileBytes;
 using testing::ScopedTempDir;
 using testing::WriteFileBytes;
-
-constexpr char kTempMark[] = "<temp>";
-
-std::string Utf8(const fs::path& path) {
-  std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
-
-fs::path HostPath(const std::string& utf8) {
-  return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-    text.replace(at, from.size(), to);
-  return text;
-}
-
-// Every file of `dir` by its UTF-8 name.
-std::map<std::string, std::string> FilesIn(const std::string& dir, const std::string& temp) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : fs::directory_iterator(HostPath(dir))) {
-    std::string name = Utf8(entry.path().filename());
-    files[name] = ReplaceAll(ReadFileBytes(Utf8(entry.path())), temp, kTempMark);
-  }
-  return files;
-}
 
 TEST(ExampleGolden, PublishedOutputMatchesTheGoldenFiles) {
   ScopedTempDir temp;
@@ -66,14 +42,16 @@ TEST(ExampleGolden, PublishedOutputMatchesTheGoldenFiles) {
       out, err);
   ASSERT_EQ(status, kExitSuccess) << err.str();
 
-  const std::string golden_dir = std::string(ORVELLO_SOURCE_DIR) + "/tests/data/example_golden";
-  std::map<std::string, std::string> produced = FilesIn(temp.path() + "/out", temp.path());
+  const std::string golden_dir = kGoldenFolder;
+  std::string temp_cp1250;
+  ASSERT_TRUE(core::Utf8ToCp1250(temp.path(), &temp_cp1250));
+  std::map<std::string, std::string> produced = ExampleOutput(temp.path() + "/out", temp_cp1250);
   if (std::getenv("ORVELLO_UPDATE_GOLDEN") != nullptr) {
     fs::remove_all(HostPath(golden_dir));
     fs::create_directories(HostPath(golden_dir));
     for (const auto& [name, bytes] : produced) WriteFileBytes(golden_dir + "/" + name, bytes);
   }
-  std::map<std::string, std::string> golden = FilesIn(golden_dir, temp.path());
+  std::map<std::string, std::string> golden = ExampleOutput(golden_dir, temp_cp1250);
   for (const auto& [name, bytes] : golden) {
     auto it = produced.find(name);
     if (it == produced.end()) {

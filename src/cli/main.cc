@@ -1,10 +1,9 @@
 #include <iostream>
-#include <string>
-#include <vector>
 
 #include "cli/cli.h"
+#include "platform/console.h"
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  return orvello::cli::RunCli(args, std::cout, std::cerr);
+  orvello::platform::UseUtf8Output();
+  return orvello::cli::RunCli(orvello::platform::Utf8Arguments(argc, argv), std::cout, std::cerr);
 }

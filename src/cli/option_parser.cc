@@ -1,5 +1,7 @@
 #include "cli/option_parser.h"
 
+#include <filesystem>
+
 #include "core/encoding.h"
 
 namespace orvello::cli {
@@ -64,6 +66,11 @@ bool ToField(const char* flag, const std::string& utf8, std::string* field, std:
   if (core::Utf8ToCp1250(utf8, field)) return true;
   *err = std::string(flag) + ": '" + utf8 + "' holds characters that Windows-1250 cannot hold";
   return false;
+}
+
+std::string WithSystemSeparators(const std::string& path) {
+  std::u8string text = std::filesystem::u8path(path).make_preferred().u8string();
+  return std::string(text.begin(), text.end());
 }
 
 std::string UnknownArgument(const std::string& arg) { return "unknown argument '" + arg + "'"; }

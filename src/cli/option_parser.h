@@ -32,6 +32,10 @@ bool ParseOptions(const std::vector<std::string>& args, std::span<const ValueOpt
 /// it would split the lines of the scripts) and characters that Windows-1250 cannot hold.
 bool ToField(const char* flag, const std::string& utf8, std::string* field, std::string* err);
 
+/// The UTF-8 path `path` with the system's separator: on Windows each '/' becomes a backslash, the
+/// separator the run splits the media path at; elsewhere it stays as it is.
+std::string WithSystemSeparators(const std::string& path);
+
 /// The reason for an argument that no command knows.
 std::string UnknownArgument(const std::string& arg);
 

@@ -33,14 +33,15 @@ bool SetScriptMode(ScriptMode mode, PublishOptions* options, std::string* err) {
   return true;
 }
 
-// An empty field stays empty; a relative path is taken from the current folder.
+// An empty field stays empty; a relative path is taken from the current folder, with the
+// system's separator.
 std::string Absolute(const std::string& utf8_path) {
   if (utf8_path.empty()) return utf8_path;
   std::error_code ec;
   auto path = std::filesystem::absolute(std::filesystem::u8path(utf8_path), ec);
   if (ec) return utf8_path;
   auto text = path.u8string();
-  return std::string(text.begin(), text.end());
+  return WithSystemSeparators(std::string(text.begin(), text.end()));
 }
 
 bool ToRunFields(const PublishOptions& options, core::RunFields* fields, std::string* err) {

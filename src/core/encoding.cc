@@ -52,24 +52,4 @@ bool Utf8ToCp1250(std::string_view utf8, std::string* out) {
   return true;
 }
 
-std::u16string Cp1250ToUtf16(std::string_view cp1250) {
-  std::u16string out;
-  out.reserve(cp1250.size());
-  // Every code point of the code page lies in the Basic Multilingual Plane: one unit each.
-  for (char byte : cp1250) out.push_back(static_cast<char16_t>(Cp1250CodePoint(byte)));
-  return out;
-}
-
-bool Utf16ToCp1250(std::u16string_view utf16, std::string* out) {
-  out->clear();
-  out->reserve(utf16.size());
-  for (char16_t unit : utf16) {
-    // A surrogate is half of a character the code page lacks, so it fails here as it should.
-    char byte = 0;
-    if (!Cp1250ByteOf(unit, &byte)) return false;
-    out->push_back(byte);
-  }
-  return true;
-}
-
 }  // namespace orvello::core

@@ -17,13 +17,6 @@ bool IsUtf8(std::string_view text);
 /// not valid UTF-8 or holds a character Windows-1250 cannot hold.
 bool Utf8ToCp1250(std::string_view utf8, std::string* out);
 
-/// Converts Windows-1250 bytes to UTF-16, one unit a byte, with the same mapping as Cp1250ToUtf8.
-std::u16string Cp1250ToUtf16(std::string_view cp1250);
-
-/// Converts UTF-16 to Windows-1250. Returns false, leaving `*out` unspecified, when the text
-/// holds a character Windows-1250 cannot hold (every surrogate is one).
-bool Utf16ToCp1250(std::u16string_view utf16, std::string* out);
-
 }  // namespace orvello::core
 
 #endif  // ORVELLO_CORE_ENCODING_H_

@@ -42,34 +42,6 @@ TEST(Encoding, RefusesWhatWindows1250CannotHold) {
   }
 }
 
-TEST(Encoding, Utf16MatchesUtf8BothWays) {
-  struct Case {
-    std::u16string utf16;
-    bool holds;
-  };
-  const Case cases[] = {
-      {u"Časovanie súbor ďalší", true},
-      {u"\u0081\u0098 \u20AC", true},  // two undefined bytes and the euro sign
-      {u"a\u00F1b", false},            // ñ
-      {u"\U0001F600", false},          // an emoji: a surrogate pair
-      {u"x\xDC00", false},             // a lone low surrogate
-  };
-  for (const Case& c : cases) {
-    std::string from_utf16;
-    EXPECT_EQ(c.holds, Utf16ToCp1250(c.utf16, &from_utf16));
-    if (!c.holds) continue;
-    EXPECT_EQ(c.utf16, Cp1250ToUtf16(from_utf16));
-    std::string utf8 = Cp1250ToUtf8(from_utf16), from_utf8;
-    ASSERT_TRUE(Utf8ToCp1250(utf8, &from_utf8));
-    EXPECT_EQ(from_utf8, from_utf16);
-  }
-  std::string all;
-  for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
-  std::string back;
-  ASSERT_TRUE(Utf16ToCp1250(Cp1250ToUtf16(all), &back));
-  EXPECT_EQ(back, all);
-}
-
 TEST(Encoding, TellsUtf8FromOtherBytes) {
   const std::pair<const char*, bool> cases[] = {
       {"", true},

@@ -26,12 +26,16 @@ const char* const kTexts[] = {
     "Súbor segmentu %d „%s“ má rovnaké meno ako súbor, ktorý zapisuje spracovanie.",
 };
 
+// `text` with its first `mark` replaced by `value`. Built by appending: g++ 12 at -O3 takes
+// std::string::replace here for an overlapping copy.
+std::string Filled(const std::string& text, const char* mark, const std::string& value) {
+  size_t at = text.find(mark);
+  if (at == std::string::npos) return text;
+  return std::string(text, 0, at).append(value).append(text, at + 2);
+}
+
 std::string Expected(Kind kind, int number, const std::string& name) {
-  std::string text = kTexts[kind];
-  if (size_t at = text.find("%d"); at != std::string::npos)
-    text.replace(at, 2, std::to_string(number));
-  if (size_t at = text.find("%s"); at != std::string::npos) text.replace(at, 2, name);
-  return text;
+  return Filled(Filled(kTexts[kind], "%d", std::to_string(number)), "%s", name);
 }
 
 TEST(FindSegmentRefusals, ListsEveryRefusedSegmentWithItsFirstReason) {

@@ -6,8 +6,9 @@
 namespace orvello::platform {
 
 /// Asks the desktop to show the file `path` (Windows-1250; a relative path is taken from the
-/// working directory) in the default web browser: on Windows iexplore.exe through the shell,
-/// elsewhere xdg-open, started directly (no shell) and detached, leaving no zombie behind.
+/// working directory) in the default web browser: on Windows the shell opens the file with its
+/// default action (ShellExecuteExW), elsewhere xdg-open, started directly (no shell) and
+/// detached, leaving no zombie behind.
 /// Returns at once; false with `*err` set when the opener could not be started. What the browser
 /// then does is never known.
 bool OpenInBrowser(const std::string& path, std::string* err);

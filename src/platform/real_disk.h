@@ -16,12 +16,15 @@ inline constexpr char kPathSeparator = '/';
 #endif
 
 /// The file system of this machine. Paths are Windows-1250; on POSIX systems they are converted to
-/// UTF-8 file names, on Windows they go to the ANSI file API as they are. Errors are mapped to the
-/// codes the original platform reports: missing file 2, missing folder on the way 3, too many
-/// open files 4, no permission or a directory 5, no space 101, a path too long 3.
+/// UTF-8 file names, on Windows to UTF-16 through code page 1250 for the wide file API. Errors
+/// are mapped to the codes the original platform reports: missing file 2, missing folder on the
+/// way 3, too many open files 4, no permission or a directory 5, no space 101; on POSIX systems a
+/// path too long is 3, on Windows every other Win32 code stands for itself (a file in use by
+/// another program, a sharing violation, is 32).
 std::unique_ptr<core::DiskInterface> MakeRealDisk();
 
-/// The name by which the operating system knows the Windows-1250 path `path`.
+/// The name by which the operating system knows the Windows-1250 path `path`, in UTF-8: the file
+/// name itself on POSIX systems; on Windows the text of the UTF-16 name the file API is given.
 std::string NativeFileName(const std::string& path);
 
 }  // namespace orvello::platform

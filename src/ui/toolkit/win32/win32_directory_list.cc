@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include "platform/drives.h"
+#include "platform/win32_text.h"
 #include "ui/toolkit/win32/win32_dpi.h"
 #include "ui/toolkit/win32/win32_text.h"
 
@@ -18,13 +20,11 @@ constexpr int kIndent = 10;      // per level of the tree, at 96 DPI
 constexpr int kLineHeight = 18;  // at 96 DPI
 constexpr int kIconSize = 16;    // at 96 DPI
 
-// The system's drive letters, "C:" and so on.
+// The system's drives as the list names them: "C:" and so on, without the root's separator.
 std::vector<std::string> SystemDrives() {
-  std::vector<std::string> drives;
-  DWORD mask = GetLogicalDrives();
-  for (int letter = 0; letter < 26; ++letter) {
-    if (mask & (1u << letter))
-      drives.push_back(std::string(1, static_cast<char>('A' + letter)) + ":");
+  std::vector<std::string> drives = platform::ListDrives();
+  for (std::string& drive : drives) {
+    if (drive.size() > 1 && drive.back() == '\\') drive.pop_back();
   }
   return drives;
 }
@@ -33,14 +33,6 @@ std::wstring WorkingDirectory() {
   std::wstring path(GetCurrentDirectoryW(0, nullptr), L'\0');
   path.resize(GetCurrentDirectoryW(static_cast<DWORD>(path.size()), path.data()));
   return path;
-}
-
-std::wstring FullPath(const std::wstring& path) {
-  DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (size == 0) return L"";
-  std::wstring full(size, L'\0');
-  full.resize(GetFullPathNameW(path.c_str(), size, full.data(), nullptr));
-  return full;
 }
 
 // `path` without a trailing backslash, except for a root ("C:\").
@@ -194,7 +186,7 @@ std::vector<std::wstring> Win32DirectoryList::lines() const {
 }
 
 bool Win32DirectoryList::GoTo(const std::wstring& path) {
-  std::wstring full = WithoutTrailingSeparator(FullPath(path));
+  std::wstring full = WithoutTrailingSeparator(platform::FullPath(path));
   std::string unused;
   if (full.empty() || !FromWide(full, &unused) || !IsReadableDirectory(full)) return false;
   if (!SetCurrentDirectoryW(full.c_str())) return false;

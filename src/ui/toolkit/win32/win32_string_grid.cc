@@ -161,7 +161,9 @@ void Win32StringGrid::UpdateScrollBars() {
   info.nPage = static_cast<UINT>(ShownRows());
   top_row_ = std::clamp(top_row_, 1, std::max(1, rows_ - ShownRows()));
   info.nPos = top_row_;
-  SetScrollInfo(hwnd(), SB_VERT, &info, TRUE);
+  // Redrawn with the next paint, so that a handler growing the grid row by row stays quick.
+  SetScrollInfo(hwnd(), SB_VERT, &info, FALSE);
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 
 void Win32StringGrid::ScrollTo(int top_row) {

@@ -1,20 +1,14 @@
 #include "ui/toolkit/win32/win32_text.h"
 
 #include "core/cp1250_code_page.h"
-#include "core/encoding.h"
-#include "ui/toolkit/win32/win32_api.h"
+#include "platform/win32_text.h"
 
 namespace orvello::ui::win32 {
 
-static_assert(sizeof(wchar_t) == sizeof(char16_t), "the wide API is UTF-16");
-
-std::wstring ToWide(std::string_view cp1250) {
-  std::u16string utf16 = core::Cp1250ToUtf16(cp1250);
-  return std::wstring(utf16.begin(), utf16.end());
-}
+std::wstring ToWide(std::string_view cp1250) { return platform::WideFromCp1250(cp1250); }
 
 bool FromWide(std::wstring_view text, std::string* cp1250) {
-  return core::Utf16ToCp1250(std::u16string(text.begin(), text.end()), cp1250);
+  return platform::Cp1250FromWide(text, cp1250);
 }
 
 std::string FromWideReplacing(std::wstring_view text) {
@@ -31,13 +25,7 @@ std::string FromWideReplacing(std::wstring_view text) {
   return result;
 }
 
-std::wstring Utf8ToWide(std::string_view utf8) {
-  int size = static_cast<int>(utf8.size());
-  int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
-  return wide;
-}
+std::wstring Utf8ToWide(std::string_view utf8) { return platform::WideFromUtf8(utf8); }
 
 bool Cp1250Holds(wchar_t unit) {
   char byte = 0;

@@ -1,9 +1,9 @@
 #ifndef ORVELLO_UI_TOOLKIT_WIN32_WIN32_TEXT_H_
 #define ORVELLO_UI_TOOLKIT_WIN32_WIN32_TEXT_H_
 
-// The one place where the program's Windows-1250 strings and the wide Win32 API meet. The
-// conversion is the program's own, never the system's code page, so a Slovak caption reads the
-// same on every Windows.
+// The one place where the windows' Windows-1250 strings and the wide Win32 API meet. The
+// conversion is always through code page 1250 (the platform layer's), never the system's ANSI
+// code page, so a Slovak caption reads the same on every Windows.
 
 #include <string>
 #include <string_view>

@@ -1,0 +1,137 @@
+// Implementation details: files are copied and deleted through std::filesystem, with the names
+// converted to the system's UTF-8. A program runs through posix_spawn with the runner's own
+// environment and standard streams; the runner waits for it before it goes on, as the
+// interpreter does.
+#include <spawn.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "core/encoding.h"
+#include "core/file_names.h"
+#include "platform/real_disk.h"
+#include "platform/script_runner/script_commands.h"
+
+extern char** environ;
+
+namespace orvello::platform {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Quoted(const fs::path& path) { return platform::Quoted(path.string()); }
+
+// The entries of the working directory whose names match `name` in any case, an exact match
+// among them or not: where case matters, Skus.txt and the user's own skus.txt may both be there,
+// and the interpreter the scripts were written for knows no way to tell which one is meant.
+std::vector<fs::path> MatchingEntries(const std::string& name, std::error_code* ec) {
+  std::vector<fs::path> matches;
+  for (fs::directory_iterator it(".", *ec), end; !*ec && it != end; it.increment(*ec)) {
+    std::string entry;
+    if (!core::Utf8ToCp1250(it->path().filename().string(), &entry)) continue;
+    if (core::SameNameIgnoringCase(entry, name)) matches.push_back(it->path().filename());
+  }
+  return matches;
+}
+
+// Starts `argv` with its standard output on the runner's standard error, where the reports go:
+// standard output belongs to whoever started the runner (orvello-cli prints its message line
+// alone there). Returns 0 or the error number.
+int Spawn(std::vector<char*>& argv, pid_t* pid) {
+  posix_spawn_file_actions_t actions;
+  int error = posix_spawn_file_actions_init(&actions);
+  if (error != 0) return error;
+  error = posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
+  if (error == 0) error = posix_spawn(pid, argv[0], &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  return error;
+}
+
+}  // namespace
+
+bool CopyCommand(const std::string& source_name, const std::string& destination_name,
+                 LineLog& log) {
+  fs::path source = NativeFileName(source_name);
+  fs::path destination = NativeFileName(destination_name);
+  std::error_code ec;
+  if (!fs::is_regular_file(source, ec)) {
+    std::string why = ec ? ec.message() : "not a file";
+    log.Say("cannot copy " + Quoted(source) + ": " + why);
+    return false;
+  }
+  if (fs::is_directory(destination, ec)) destination /= source.filename();
+  if (fs::exists(destination, ec) && fs::equivalent(source, destination, ec)) {
+    log.Say("cannot copy " + Quoted(source) + " onto itself");
+    return false;
+  }
+  if (!fs::copy_file(source, destination, fs::copy_options::overwrite_existing, ec)) {
+    log.Say("cannot copy " + Quoted(source) + " to " + Quoted(destination) + ": " + ec.message());
+    return false;
+  }
+  log.Say("copied " + Quoted(source) + " to " + Quoted(destination));
+  return true;
+}
+
+bool DeleteCommand(const std::string& name, LineLog& log) {
+  std::string shown = Quoted(NativeFileName(name));
+  std::error_code ec;
+  std::vector<fs::path> matches = MatchingEntries(name, &ec);
+  if (ec) {
+    log.Say("cannot delete " + shown + ": " + ec.message());
+    return false;
+  }
+  if (matches.size() != 1) {
+    log.Say("cannot delete " + shown +
+            (matches.empty() ? ": no such file" : ": several files match it in case"));
+    return false;
+  }
+  const fs::path& path = matches.front();
+  if (fs::is_directory(fs::symlink_status(path, ec))) {
+    log.Say("cannot delete " + Quoted(path) + ": a folder");
+    return false;
+  }
+  if (!fs::remove(path, ec)) {
+    log.Say("cannot delete " + Quoted(path) + ": " + ec.message());
+    return false;
+  }
+  log.Say("deleted " + Quoted(path));
+  return true;
+}
+
+bool RunCommand(const std::vector<std::string>& args, LineLog& log) {
+  std::vector<std::string> native;
+  for (const std::string& arg : args) native.push_back(NativeFileName(arg));
+  std::vector<char*> argv;
+  for (std::string& arg : native) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+
+  const std::string shown = "'" + native[0] + "'";
+  pid_t pid;
+  int error = Spawn(argv, &pid);
+  if (error != 0) {
+    log.Say("cannot run " + shown + ": " + std::generic_category().message(error));
+    return false;
+  }
+  int status;
+  while (waitpid(pid, &status, 0) < 0) {
+    if (errno != EINTR) {
+      log.Say("lost " + shown + ": " + std::generic_category().message(errno));
+      return false;
+    }
+  }
+  if (WIFSIGNALED(status)) {
+    log.Say(shown + " was ended by signal " + std::to_string(WTERMSIG(status)));
+    return false;
+  }
+  log.Say(shown + " exited with status " + std::to_string(WEXITSTATUS(status)));
+  return WEXITSTATUS(status) == 0;
+}
+
+}  // namespace orvello::platform

@@ -1,0 +1,43 @@
+#ifndef ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_COMMANDS_H_
+#define ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_COMMANDS_H_
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvello::platform {
+
+/// The reports of one script line: every text goes out as "<name>:<number>: <text>", in one piece,
+/// so that the other script running at the same time cannot cut into it.
+class LineLog {
+ public:
+  LineLog(std::string_view name, size_t number, std::ostream& log)
+      : name_(name), number_(number), log_(log) {}
+  void Say(const std::string& text) {
+    std::string line(name_);
+    line.append(":").append(std::to_string(number_)).append(": ").append(text).append("\n");
+    log_ << line;
+  }
+
+ private:
+  std::string_view name_;
+  size_t number_;
+  std::ostream& log_;
+};
+
+/// `text` in single quotes, as the reports show a name.
+std::string Quoted(const std::string& text);
+
+// The three commands of a script, each on this system's own terms (script_commands-posix.cc,
+// script_commands-win32.cc). Names and arguments are Windows-1250; each reports what it did or
+// why it failed to `log` and returns true on success. RunScript (script_runner.h) says what each
+// one does.
+
+bool CopyCommand(const std::string& source, const std::string& destination, LineLog& log);
+bool DeleteCommand(const std::string& name, LineLog& log);
+bool RunCommand(const std::vector<std::string>& args, LineLog& log);
+
+}  // namespace orvello::platform
+
+#endif  // ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_COMMANDS_H_

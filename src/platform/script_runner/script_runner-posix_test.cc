@@ -1,0 +1,204 @@
+#include "platform/script_runner/script_runner.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <streambuf>
+#include <string>
+#include <vector>
+
+#include "platform/script_runner/script_runner_test.h"
+#include "test_util.h"
+
+extern char** environ;
+
+namespace orvello::platform {
+
+namespace fs = std::filesystem;
+using testing::ReadFileBytes;
+using testing::WriteFileBytes;
+
+int RunRunner(const std::string& script, std::string* err, std::string* out) {
+  std::string runner = ORVELLO_BINARY_DIR "/bin/orvello-script";
+  std::vector<char*> argv = {runner.data(), const_cast<char*>(script.c_str()), nullptr};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "runner.out",
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "runner.err",
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  pid_t pid;
+  int error = posix_spawn(&pid, runner.c_str(), &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (error != 0) {
+    ADD_FAILURE() << "cannot start " << runner << ": " << error;
+    return -1;
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  *err = ReadFileBytes("runner.err");
+  if (out) *out = ReadFileBytes("runner.out");
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+namespace {
+
+TEST_F(ScriptRunnerTest, CopiesIntoAFolderOrToAFileReplacingWhatIsThere) {
+  WriteFileBytes("lect/my slide.jpg", "JPG");
+  WriteFileBytes("lect/tabu\xC4\xBEka.htm", "HTM");  // "tabuľka.htm" in UTF-8
+  WriteFileBytes("out/old.gif", "OLD");
+  EXPECT_TRUE(
+      Run("Copy \"lect/my slide.jpg\" \"out\"\r\n"
+          "Copy \"lect/tabu\xBE"
+          "ka.htm\" \"out/renamed.htm\"\r\n"
+          "Copy \"lect/a.gif\" \"out/\"\r\n"
+          "Copy \"lect/a.gif\" \"out/old.gif\"\r\n"));
+  EXPECT_EQ(Log(),
+            "t.bat:1: copied 'lect/my slide.jpg' to 'out/my slide.jpg'\n"
+            "t.bat:2: copied 'lect/tabu\xC4\xBEka.htm' to 'out/renamed.htm'\n"
+            "t.bat:3: copied 'lect/a.gif' to 'out/a.gif'\n"
+            "t.bat:4: copied 'lect/a.gif' to 'out/old.gif'\n");
+  EXPECT_EQ(ReadFileBytes("out/my slide.jpg"), "JPG");
+  EXPECT_EQ(ReadFileBytes("out/renamed.htm"), "HTM");
+  EXPECT_EQ(ReadFileBytes("out/a.gif"), "GIF");
+  EXPECT_EQ(ReadFileBytes("out/old.gif"), "GIF");
+}
+
+TEST_F(ScriptRunnerTest, AFailedCopyIsReportedAndTheScriptGoesOn) {
+  EXPECT_FALSE(
+      Run("Copy \"lect/none.jpg\" \"out\"\r\n"
+          "Copy \"lect\" \"out\"\r\n"
+          "Copy \"lect/a.gif\" \"lect\"\r\n"
+          "Copy \"lect/a.gif\" \"out\"\r\n"));
+  EXPECT_EQ(Log(),
+            "t.bat:1: cannot copy 'lect/none.jpg': No such file or directory\n"
+            "t.bat:2: cannot copy 'lect': not a file\n"
+            "t.bat:3: cannot copy 'lect/a.gif' onto itself\n"
+            "t.bat:4: copied 'lect/a.gif' to 'out/a.gif'\n");
+  EXPECT_EQ(ReadFileBytes("lect/a.gif"), "GIF");
+  EXPECT_EQ(ReadFileBytes("out/a.gif"), "GIF");
+}
+
+// Where case matters, a Del that matches several files in case deletes none of them, an exact
+// match among them or not: the user's own skus.txt beside the probe Skus.txt stays.
+TEST_F(ScriptRunnerTest, DelMatchesTheNameInAnyCaseButOnlyOneFile) {
+  WriteFileBytes("Skus.txt", "");
+  WriteFileBytes(
+      "\xC5\xA0t\xC3\xBA"
+      "dium.txt",
+      "");  // "Štúdium.txt"
+  WriteFileBytes("a.txt", "");
+  WriteFileBytes("A.TXT", "");
+  WriteFileBytes("b.txt", "");
+  WriteFileBytes("B.txt", "");
+  EXPECT_FALSE(
+      Run("Del skus.txt\r\n"
+          "Del \x9At\xFA"
+          "DIUM.TXT\r\n"
+          "Del a.txt\r\n"
+          "Del B.TXT\r\n"
+          "Del none.txt\r\n"
+          "Del LECT\r\n"));
+  EXPECT_EQ(Log(),
+            "t.bat:1: deleted 'Skus.txt'\n"
+            "t.bat:2: deleted '\xC5\xA0t\xC3\xBA"
+            "dium.txt'\n"
+            "t.bat:3: cannot delete 'a.txt': several files match it in case\n"
+            "t.bat:4: cannot delete 'B.TXT': several files match it in case\n"
+            "t.bat:5: cannot delete 'none.txt': no such file\n"
+            "t.bat:6: cannot delete 'lect': a folder\n");
+  EXPECT_FALSE(fs::exists("Skus.txt"));
+  EXPECT_TRUE(fs::exists("a.txt") && fs::exists("A.TXT"));
+  EXPECT_TRUE(fs::exists("b.txt") && fs::exists("B.txt") && fs::exists("lect/a.gif"));
+
+  WriteFileBytes("Skus.txt", "");
+  WriteFileBytes("skus.txt", "the user's own");
+  EXPECT_FALSE(RunScript("kopiruj.bat", "Del skus.txt\r\n", log_));
+  EXPECT_EQ(ReadFileBytes("skus.txt"), "the user's own");
+  EXPECT_TRUE(fs::exists("Skus.txt"));
+}
+
+TEST_F(ScriptRunnerTest, RunsAProgramWithItsArgumentsAndReportsItsExitStatus) {
+  WriteFileBytes("tool", "#!/bin/sh\nprintf '[%s]' \"$@\" >>args.txt\nexit \"$1\"\n");
+  fs::permissions("tool", fs::perms::owner_all);
+  EXPECT_FALSE(
+      Run("\"./tool\" 0 -i \"a b.rm\" -e event.txt \"tabu\xBE"
+          "ka\"\r\n"
+          "\"./tool\" 3\r\n"
+          "\"./none\" 0\r\n"
+          "\"lect/a.gif\"\r\n"));
+  EXPECT_EQ(Log(),
+            "t.bat:1: './tool' exited with status 0\n"
+            "t.bat:2: './tool' exited with status 3\n"
+            "t.bat:3: cannot run './none': No such file or directory\n"
+            "t.bat:4: cannot run 'lect/a.gif': Permission denied\n");
+  EXPECT_EQ(ReadFileBytes("args.txt"), "[0][-i][a b.rm][-e][event.txt][tabu\xC4\xBEka][3]");
+}
+
+// The command line's standard output carries the run's message line alone, also while it waits
+// for the scripts: what a script's program prints goes to standard error with the reports.
+TEST_F(ScriptRunnerTest, AProgramsOutputGoesToStandardError) {
+  WriteFileBytes("tool", "#!/bin/sh\necho 'tool: done'\n");
+  fs::permissions("tool", fs::perms::owner_all);
+  WriteFileBytes("proces.bat", "\"./tool\" -e event.txt\r\n");
+  std::string err, out;
+  EXPECT_EQ(RunRunner("proces.bat", &err, &out), 0) << err;
+  EXPECT_EQ(out, "");
+  EXPECT_EQ(err,
+            "tool: done\n"
+            "proces.bat:1: './tool' exited with status 0\n");
+}
+
+TEST_F(ScriptRunnerTest, TheRunnerFailsOnAFailedLine) {
+  WriteFileBytes("proces.bat", "\"./none\" -e event.txt\r\n");
+  std::string err;
+  EXPECT_EQ(RunRunner("proces.bat", &err), 1);
+  EXPECT_EQ(err, "proces.bat:1: cannot run './none': No such file or directory\n");
+}
+
+// A folder once made the runner abort with an uncaught exception, a pipe made it wait forever.
+TEST_F(ScriptRunnerTest, TheRunnerRefusesWhatIsNotAFileWithoutWaiting) {
+  ASSERT_EQ(0, ::mkfifo("pipe.bat", 0600));
+  ASSERT_EQ(0, ::symlink("/dev/zero", "zero.bat"));
+  for (const char* name : {"pipe.bat", "zero.bat", "/dev/tty"}) {
+    std::string err;
+    EXPECT_EQ(RunRunner(name, &err), 2) << name;
+    EXPECT_EQ(err, std::string(name) + ": cannot read the script: File access denied.\n");
+  }
+}
+
+// `orvello-cli publish ... 2>&1 | head -1` closes the runner's report stream after one line: the
+// script still runs to its end.
+TEST_F(ScriptRunnerTest, AClosedReportStreamDoesNotStopTheScript) {
+  WriteFileBytes("kopiruj.bat",
+                 "Copy \"lect/a.gif\" \"out/1.gif\"\r\nCopy \"lect/a.gif\" \"out/2.gif\"\r\n"
+                 "Del kopiruj.bat\r\n");
+  int pipe_ends[2];
+  ASSERT_EQ(0, ::pipe(pipe_ends));
+  ::close(pipe_ends[0]);
+  std::string runner = ORVELLO_BINARY_DIR "/bin/orvello-script";
+  std::vector<char*> argv = {runner.data(), const_cast<char*>("kopiruj.bat"), nullptr};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], STDERR_FILENO);
+  pid_t pid;
+  int error = posix_spawn(&pid, runner.c_str(), &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  ::close(pipe_ends[1]);
+  ASSERT_EQ(error, 0);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+  EXPECT_EQ(ReadFileBytes("out/2.gif"), "GIF");
+  EXPECT_FALSE(fs::exists("kopiruj.bat"));
+}
+
+}  // namespace
+}  // namespace orvello::platform
