@@ -120,6 +120,38 @@ TEST_F(Win32ApplicationTest, FileDialogAnswersComeBackInWindows1250OrAreRefused)
       errors_);
 }
 
+// Visual styles and per-monitor DPI come from the manifest every program with windows links.
+TEST(Win32Manifest, AsksForVisualStylesAndPerMonitorDpi) {
+  HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
+  ASSERT_NE(nullptr, found);
+  const char* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
+  std::string manifest(bytes, SizeofResource(nullptr, found));
+  for (const char* wanted : {"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0",
+                             "<dpiAwareness", "PerMonitorV2", "true/pm"}) {
+    EXPECT_NE(std::string::npos, manifest.find(wanted)) << wanted;
+  }
+  // The loader honoured it: comctl32.dll comes from the common controls' assembly of version 6.
+  ACTCTX_SECTION_KEYED_DATA found_dll = {};
+  found_dll.cbSize = sizeof found_dll;
+  ASSERT_TRUE(FindActCtxSectionStringW(FIND_ACTCTX_SECTION_KEY_RETURN_HACTCTX, nullptr,
+                                       ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION, L"comctl32.dll",
+                                       &found_dll));
+  SIZE_T size = 0;
+  QueryActCtxW(0, found_dll.hActCtx, &found_dll.ulAssemblyRosterIndex,
+               AssemblyDetailedInformationInActivationContext, nullptr, 0, &size);
+  std::vector<char> details(size);
+  ASSERT_TRUE(QueryActCtxW(0, found_dll.hActCtx, &found_dll.ulAssemblyRosterIndex,
+                           AssemblyDetailedInformationInActivationContext, details.data(), size,
+                           nullptr));
+  const auto& assembly =
+      *reinterpret_cast<const ACTIVATION_CONTEXT_ASSEMBLY_DETAILED_INFORMATION*>(details.data());
+  std::wstring identity =
+      assembly.lpAssemblyEncodedAssemblyIdentity ? assembly.lpAssemblyEncodedAssemblyIdentity : L"";
+  EXPECT_NE(std::wstring::npos, identity.find(L"Microsoft.Windows.Common-Controls")) << identity;
+  EXPECT_NE(std::wstring::npos, identity.find(L"version=\"6.")) << identity;
+  ReleaseActCtx(found_dll.hActCtx);
+}
+
 // The main window as a monitor at 150 % shows it: every place scaled from 96 DPI.
 TEST_F(Win32ApplicationTest, TheMainWindowScalesItsPlacesAt144Dpi) {
   main_.reset();
