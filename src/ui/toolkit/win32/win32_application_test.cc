@@ -10,6 +10,7 @@
 #include "core/cp1250_literal.h"
 #include "core/io_error.h"
 #include "core/script_starter.h"
+#include "platform/win32_text.h"
 #include "test_util.h"
 #include "ui/Strih02.h"
 #include "ui/toolkit/win32/win32_dpi.h"
@@ -150,6 +151,32 @@ TEST(Win32Manifest, AsksForVisualStylesAndPerMonitorDpi) {
   EXPECT_NE(std::wstring::npos, identity.find(L"Microsoft.Windows.Common-Controls")) << identity;
   EXPECT_NE(std::wstring::npos, identity.find(L"version=\"6.")) << identity;
   ReleaseActCtx(found_dll.hActCtx);
+}
+
+// The system's own dialog, answered as a user would: a Slovak file name typed, then Open.
+TEST_F(Win32ApplicationTest, TheFileDialogGivesTheChosenFileInWindows1250) {
+  orvello::testing::ScopedTempDir temp;
+  std::wstring folder = platform::WideFromUtf8(temp.path());
+  std::wstring file = folder + L"\\prednáška.rm";
+  CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+  main_->Show();
+  bool answered = false;
+  RunSoon([&] {
+    HWND dialog = FindWindowW(L"#32770", nullptr);
+    ASSERT_NE(nullptr, dialog);
+    // The file name box: a combo box (cmb13) in the dialog's newer look, an edit field (edt1) in
+    // the older one.
+    answered = SetDlgItemTextW(dialog, 0x47C, file.c_str()) ||
+               SetDlgItemTextW(dialog, 0x480, file.c_str());
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  });
+  std::string path;
+  ASSERT_TRUE(app_->RunFileOpenDialog("Rm files (*.rm)|*.rm", &path));
+  EXPECT_TRUE(answered);
+  std::string expected;
+  ASSERT_TRUE(platform::Cp1250FromWide(file, &expected));
+  EXPECT_EQ(expected, path);
+  EXPECT_TRUE(errors_.empty());
 }
 
 // The main window as a monitor at 150 % shows it: every place scaled from 96 DPI.
