@@ -54,7 +54,7 @@ class CheckCommandTest : public ::testing::Test {
     std::string listing;
     for (const auto& entry : fs::recursive_directory_iterator(".")) {
       listing += entry.path().string();
-      if (entry.is_regular_file()) listing += " " + std::to_string(entry.file_size());
+      if (entry.is_regular_file()) listing.append(" ").append(std::to_string(entry.file_size()));
       listing += "\n";
     }
     return listing;

@@ -72,7 +72,8 @@ TEST(SplitScriptLines, EndsLinesAtLfAndDropsTheirCr) {
   };
   for (const auto& [script, expected] : cases) {
     std::string joined;
-    for (std::string_view line : SplitScriptLines(script)) joined += "[" + std::string(line) + "]";
+    for (std::string_view line : SplitScriptLines(script))
+      joined.append("[").append(line).append("]");
     EXPECT_EQ(joined, expected);
   }
 }
