@@ -22,6 +22,13 @@ if(WIN32)
   # desktop program adds its Start-menu entry through CPACK_NSIS_CREATE_ICONS_EXTRA and
   # CPACK_NSIS_DELETE_ICONS_EXTRA.
   list(PREPEND CPACK_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
+  if(ORVELLO_BUILD_GUI)
+    # The desktop program in the user's Start menu, started in the installation's folder (the
+    # template sets it as the working directory just before), where Style\data.txt lies.
+    set(CPACK_NSIS_CREATE_ICONS_EXTRA
+        "CreateShortCut '$SMPROGRAMS\\Orvello.lnk' '$INSTDIR\\orvello.exe'")
+    set(CPACK_NSIS_DELETE_ICONS_EXTRA "Delete '$SMPROGRAMS\\Orvello.lnk'")
+  endif()
 else()
   set(CPACK_GENERATOR DEB)
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

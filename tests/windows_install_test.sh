@@ -4,10 +4,12 @@
 #   windows_install_test.sh BUILD SOURCE CPACK WINE_RUN
 #
 # makes the installer of the windows build BUILD with CPACK, installs it silently (run through
-# WINE_RUN, tools/wine-run.sh), publishes the example lecture of the source tree SOURCE with the
-# installed orvello-cli.exe and the installed Style folder, waiting for both scripts, and then
-# uninstalls it. Checks that it installs for the user alone into the user's own programs folder,
-# registers its uninstaller there and nowhere else, and leaves nothing behind.
+# WINE_RUN, tools/wine-run.sh), starts the installed orvello.exe in the installation's folder as
+# its Start-menu entry does and sees its main window show (window_probe.exe), publishes the
+# example lecture of the source tree SOURCE with the installed orvello-cli.exe and the installed
+# Style folder, waiting for both scripts, and then uninstalls it. Checks that it installs for the
+# user alone into the user's own programs folder, registers its uninstaller there and nowhere
+# else, and leaves nothing behind, the Start-menu entry included.
 set -eu
 build=$1
 source=$2
@@ -31,10 +33,18 @@ installer=$(find "$work/package" -maxdepth 1 -name 'Orvello-*-win64.exe')
 "$wine" "$installer" /S || fail "the installer ended with status $?"
 programs=$("$wine" cmd /d /c echo '%LOCALAPPDATA%\Programs\Orvello' | tr -d '\r')
 installed=$("$wine" winepath -u "$programs" | tr -d '\r')
-for file in orvello-cli.exe orvello-script.exe Uninstall.exe Style/data.txt Style/p00.htm \
-            Style/pomoc.htm Style/problems.htm; do
+for file in orvello.exe orvello-cli.exe orvello-script.exe Uninstall.exe Style/data.txt \
+            Style/p00.htm Style/pomoc.htm Style/problems.htm; do
   [ -f "$installed/$file" ] || fail "$programs has no $file"
 done
+appdata=$("$wine" cmd /d /c echo '%APPDATA%' | tr -d '\r')
+shortcut="$("$wine" winepath -u "$appdata" | tr -d '\r')/Microsoft/Windows/Start Menu/Programs/Orvello.lnk"
+[ -f "$shortcut" ] || fail "no Start-menu entry $shortcut"
+# The entry's target is the installed program (the link holds it in UTF-16: zero bytes dropped).
+tr -d '\000' <"$shortcut" | grep -q 'Programs\\Orvello\\orvello.exe' \
+  || fail "the Start-menu entry does not start the installed orvello.exe"
+"$wine" "$build/bin/window_probe.exe" "$programs\\orvello.exe" "$programs" "  Orvello" \
+  >"$work/probe" 2>&1 || fail "orvello.exe did not show its main window: $(cat "$work/probe")"
 "$wine" reg query "$key" /v InstallLocation >/dev/null 2>&1 || fail "no uninstaller for the user"
 if "$wine" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvello' \
      >/dev/null 2>&1; then
@@ -69,4 +79,5 @@ while [ -e "$installed" ] && [ "$tries" -lt 120 ]; do
 done
 [ ! -e "$installed" ] || fail "the uninstaller left $(find "$installed" | tr '\n' ' ')"
 if "$wine" reg query "$key" >/dev/null 2>&1; then fail "the uninstaller left its registry key"; fi
+[ ! -e "$shortcut" ] || fail "the uninstaller left the Start-menu entry"
 echo "installed into $programs, published the example from there, uninstalled"

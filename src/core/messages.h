@@ -4,61 +4,42 @@
 // The run's own message texts, in Windows-1250. A counted message is written as the counter
 // followed by its text, e.g. "3: Najprv nastavte ...".
 
+#include "core/cp1250_literal.h"
+
 namespace orvello::core {
 
-// ": Najprv nastavte Media súbor alebo výstupný adresár."
-inline constexpr char kNoMediaOrOutputMessage[] =
-    ": Najprv nastavte Media s\xFA"
-    "bor alebo v\xFDstupn\xFD adres\xE1r.";
+inline constexpr auto& kNoMediaOrOutputMessage =
+    ": Najprv nastavte Media súbor alebo výstupný adresár."_cp1250;
 
-// ": Časovací súbor má viac ako 999 segmentov."
-inline constexpr char kTooManySegmentsMessage[] =
-    ": \xC8"
-    "asovac\xED s\xFA"
-    "bor m\xE1 viac ako 999 segmentov.";
+inline constexpr auto& kTooManySegmentsMessage =
+    ": Časovací súbor má viac ako 999 segmentov."_cp1250;
 
-// ": Názov súboru alebo cesta obsahuje úvodzovky."
-inline constexpr char kQuoteInNameMessage[] =
-    ": N\xE1"
-    "zov s\xFA"
-    "boru alebo cesta obsahuje \xFA"
-    "vodzovky.";
+inline constexpr auto& kQuoteInNameMessage =
+    ": Názov súboru alebo cesta obsahuje úvodzovky."_cp1250;
 
-// ": Výstupný adresár je adresár nahrávky."
-inline constexpr char kOutputIsMediaFolderMessage[] =
-    ": V\xFDstupn\xFD adres\xE1r je adres\xE1r nahr\xE1vky.";
+inline constexpr auto& kOutputIsMediaFolderMessage =
+    ": Výstupný adresár je adresár nahrávky."_cp1250;
 
-// ": Do výstupného adresára práve zapisuje iné spracovanie."
-inline constexpr char kOutputBusyMessage[] =
-    ": Do v\xFDstupn\xE9ho adres\xE1ra pr\xE1ve zapisuje in\xE9 spracovanie.";
+inline constexpr auto& kOutputBusyMessage =
+    ": Do výstupného adresára práve zapisuje iné spracovanie."_cp1250;
 
 // A refused segment's message: kSegmentFileText + number + " „" + file name + "“ " + one of the
 // endings below, e.g. "4: Súbor segmentu 2 „proces.bat“ má rovnaké meno ...".
 
-// "Súbor segmentu "
-inline constexpr char kSegmentFileText[] =
-    "S\xFA"
-    "bor segmentu ";
+inline constexpr auto& kSegmentFileText = "Súbor segmentu "_cp1250;
 
-// "má rovnaké meno ako súbor, ktorý zapisuje spracovanie."
-inline constexpr char kReservedNameEnding[] =
-    "m\xE1 rovnak\xE9 meno ako s\xFA"
-    "bor, ktor\xFD zapisuje spracovanie.";
+inline constexpr auto& kReservedNameEnding =
+    "má rovnaké meno ako súbor, ktorý zapisuje spracovanie."_cp1250;
 
-// "je zadaný absolútnou cestou alebo cestou s „..“."
-inline constexpr char kOutsideFolderEnding[] =
-    "je zadan\xFD absol\xFAtnou cestou alebo cestou s \x84..\x93.";
+inline constexpr auto& kOutsideFolderEnding =
+    "je zadaný absolútnou cestou alebo cestou s „..“."_cp1250;
 
-// "sa nedá skopírovať ako jeden súbor (meno je prázdne, končí lomkou alebo obsahuje * ? %)."
-inline constexpr char kNotOneFileEnding[] =
-    "sa ned\xE1 skop\xEDrova\x9D ako jeden s\xFA"
-    "bor (meno je pr\xE1zdne, kon\xE8\xED lomkou alebo obsahuje * ? %).";
+inline constexpr auto& kNotOneFileEnding =
+    "sa nedá skopírovať ako jeden súbor (meno je prázdne, končí lomkou alebo obsahuje * ? %)."_cp1250;
 
-// "leží vo výstupnom adresári."
-inline constexpr char kInOutputFolderEnding[] = "le\x9E\xED vo v\xFDstupnom adres\xE1ri.";
+inline constexpr auto& kInOutputFolderEnding = "leží vo výstupnom adresári."_cp1250;
 
-// "On line prednaska: OK"
-inline constexpr char kRunSucceededMessage[] = "On line prednaska: OK";
+inline constexpr auto& kRunSucceededMessage = "On line prednaska: OK"_cp1250;
 
 }  // namespace orvello::core
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "core/cp1250_literal.h"
 #include "core/file_checks.h"
 #include "core/process_run.h"
 #include "core/text_reader.h"
@@ -19,33 +20,22 @@ namespace {
 
 constexpr int kWidth = 573;
 constexpr int kHeight = 286;
-// "  Orvello"
 constexpr char kCaption[] = "  Orvello";
 
-// "Media súbor", "Výst. adresár:", "Style adresár:", "RealProducer:", "Web adresa:"
-constexpr char kMediaLabel[] =
-    "Media s\xFA"
-    "bor";
-constexpr char kOutputLabel[] = "V\xFDst. adres\xE1r:";
-constexpr char kStyleLabel[] = "Style adres\xE1r:";
+constexpr auto& kMediaLabel = "Media súbor"_cp1250;
+constexpr auto& kOutputLabel = "Výst. adresár:"_cp1250;
+constexpr auto& kStyleLabel = "Style adresár:"_cp1250;
 constexpr char kProducerLabel[] = "RealProducer:";
 constexpr char kWebLabel[] = "Web adresa:";
 
-// "Rm súbor spracovanej prednášky", "Adresár pre online prednášku", "Style adresár",
-// "Real Producer"
-constexpr char kMediaText[] =
-    "Rm s\xFA"
-    "bor spracovanej predn\xE1\x9Aky";
-constexpr char kOutputText[] = "Adres\xE1r pre online predn\xE1\x9Aku";
-constexpr char kStyleText[] = "Style adres\xE1r";
+constexpr auto& kMediaText = "Rm súbor spracovanej prednášky"_cp1250;
+constexpr auto& kOutputText = "Adresár pre online prednášku"_cp1250;
+constexpr auto& kStyleText = "Style adresár"_cp1250;
 constexpr char kProducerText[] = "Real Producer";
 
-// "Otvoriť", "Časovanie", "Uložiť nastavenia", "S P R A C U J", "Pomoc"
-constexpr char kOpenCaption[] = "Otvori\x9D";
-constexpr char kTimingCaption[] =
-    "\xC8"
-    "asovanie";
-constexpr char kSaveCaption[] = "Ulo\x9Ei\x9D nastavenia";
+constexpr auto& kOpenCaption = "Otvoriť"_cp1250;
+constexpr auto& kTimingCaption = "Časovanie"_cp1250;
+constexpr auto& kSaveCaption = "Uložiť nastavenia"_cp1250;
 constexpr char kProcessCaption[] = "S P R A C U J";
 constexpr char kHelpCaption[] = "Pomoc";
 
@@ -54,14 +44,9 @@ constexpr char kSettingsFolder[] = "Style";
 constexpr char kSettingsName[] = "data.txt";
 constexpr char kHelpName[] = "pomoc.htm";
 
-// "Pozor: Najprv nastavte cestu k Style adresáru, potom sa Vam otvori nápoveda."
-constexpr char kNoHelpMessage[] =
-    "Pozor: Najprv nastavte cestu k Style adres\xE1ru, potom sa Vam otvori n\xE1pove"
-    "da.";
-// ": Najprv nastavte Media súbor."
-constexpr char kNoMediaMessage[] =
-    ": Najprv nastavte Media s\xFA"
-    "bor.";
+constexpr auto& kNoHelpMessage =
+    "Pozor: Najprv nastavte cestu k Style adresáru, potom sa Vam otvori nápoveda."_cp1250;
+constexpr auto& kNoMediaMessage = ": Najprv nastavte Media súbor."_cp1250;
 
 // A label stands left of its field, its text on the field's line.
 Bounds LabelFor(int field_top) { return {16, field_top + 3, 84, 16}; }

@@ -2,19 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <QRect>
-#include <QWidget>
-
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "core/cp1250_literal.h"
 #include "core/io_error.h"
 #include "platform/real_disk.h"
 #include "test_util.h"
-#include "ui/toolkit/qt/qt_application.h"
 #include "ui/ui_test_util.h"
 
 namespace fs = std::filesystem;
@@ -25,21 +22,19 @@ namespace {
 using orvello::testing::ReadFileBytes;
 using orvello::testing::WriteFileBytes;
 using testing::Click;
+using testing::IsShown;
 using testing::Joined;
 using testing::LastRowInView;
 using testing::ScrollBarsOf;
+using testing::SetNextFileName;
+using testing::ShownBounds;
 using testing::ShownRows;
 using testing::TypeInto;
 
-// The fields' initial texts: "Rm súbor spracovanej prednášky", "Adresár pre online prednášku".
-constexpr char kMediaText[] =
-    "Rm s\xFA"
-    "bor spracovanej predn\xE1\x9Aky";
-constexpr char kOutputText[] = "Adres\xE1r pre online predn\xE1\x9Aku";
-// "Pozor: Najprv nastavte cestu k Style adresáru, potom sa Vam otvori nápoveda."
-constexpr char kNoHelp[] =
-    "Pozor: Najprv nastavte cestu k Style adres\xE1ru, potom sa Vam otvori n\xE1pove"
-    "da.";
+constexpr auto& kMediaText = "Rm súbor spracovanej prednášky"_cp1250;
+constexpr auto& kOutputText = "Adresár pre online prednášku"_cp1250;
+constexpr auto& kNoHelp =
+    "Pozor: Najprv nastavte cestu k Style adresáru, potom sa Vam otvori nápoveda."_cp1250;
 
 class RecordingStarter : public core::ScriptStarter {
  public:
@@ -66,7 +61,13 @@ class Strih02Test : public ::testing::Test {
     form_->Show();
     return *form_;
   }
-  std::string Here(const std::string& name) { return temp_.path() + "/" + name; }
+  // `name` in the temporary folder, its '/' written as the platform's separator.
+  std::string Here(std::string name) {
+    for (char& c : name) {
+      if (c == '/') c = platform::kPathSeparator;
+    }
+    return temp_.path() + platform::kPathSeparator + name;
+  }
 
   fs::path saved_ = fs::current_path();
   orvello::testing::ScopedTempDir temp_;
@@ -87,7 +88,7 @@ TEST_F(Strih02Test, StartsWithOneErrorAndTheInitialTextsWithoutSettings) {
     EXPECT_EQ(std::vector<std::string>{shown}, errors_);
     EXPECT_EQ(kMediaText, form.Edit1->text());
     EXPECT_EQ(kOutputText, form.Edit5->text());
-    EXPECT_EQ("Style adres\xE1r", form.Edit4->text());  // "Style adresár"
+    EXPECT_EQ("Style adresár"_cp1250, form.Edit4->text());
     EXPECT_EQ("Real Producer", form.Edit2->text());
     EXPECT_EQ("", form.Edit3->text());
     EXPECT_TRUE(form.Memo1->lines().empty());
@@ -177,7 +178,8 @@ TEST_F(Strih02Test, HelpOpensPomocInTheStyleFolderOrSaysWhyNot) {
   WriteFileBytes(Here("Style/pomoc.htm"), "<html></html>");
   form.Edit4->SetText("Style");  // relative: from the working directory
   Click(form.Button4);
-  EXPECT_EQ(std::vector<std::string>{"Style/pomoc.htm"}, opened_);
+  EXPECT_EQ(std::vector<std::string>{std::string("Style") + platform::kPathSeparator + "pomoc.htm"},
+            opened_);
   EXPECT_EQ(1u, form.Memo1->lines().size());
   EXPECT_TRUE(errors_.empty());
 }
@@ -194,60 +196,45 @@ TEST_F(Strih02Test, TimingAndProcessButtonsShareTheMessageCounter) {
   EXPECT_TRUE(timing_->visible());
   fs::remove(Here("a.rm"));
   Click(form.Button9);
-  // "1: Najprv nastavte Media súbor." ... "3: Najprv nastavte Media súbor alebo výstupný adresár."
   EXPECT_EQ((std::vector<std::string>{
-                "1: Najprv nastavte Media s\xFA"
-                "bor.",
-                "2: Najprv nastavte Media s\xFA"
-                "bor.",
-                "3: Najprv nastavte Media s\xFA"
-                "bor alebo v\xFDstupn\xFD adres\xE1r.",
-                "5: Najprv nastavte Media s\xFA"
-                "bor.",
+                "1: Najprv nastavte Media súbor."_cp1250,
+                "2: Najprv nastavte Media súbor."_cp1250,
+                "3: Najprv nastavte Media súbor alebo výstupný adresár."_cp1250,
+                "5: Najprv nastavte Media súbor."_cp1250,
             }),
             form.Memo1->lines());
   app_->RunGuarded([&] { form.FormCreate(); });  // the counter starts again with the window
   Click(form.Button9);
-  EXPECT_EQ(
-      "1: Najprv nastavte Media s\xFA"
-      "bor.",
-      form.Memo1->lines().back());
+  EXPECT_EQ("1: Najprv nastavte Media súbor."_cp1250, form.Memo1->lines().back());
 }
 
 TEST_F(Strih02Test, TheMediaDialogSharesItsPathWithTheLastRun) {
   TForm1& form = Start();
-  qt::SetNextFileName(*app_, std::nullopt);
+  SetNextFileName(*app_, std::nullopt);
   Click(form.Button2);
   EXPECT_EQ("", form.Edit1->text());  // cancelled before any choice
 
-  qt::SetNextFileName(*app_, Here("p\xC5\x99"
-                                  "ednaska.rm"));  // "přednaska.rm"
+  SetNextFileName(*app_, Here("přednaska.rm"));
   Click(form.Button2);
-  EXPECT_EQ(Here("p\xF8"
-                 "ednaska.rm"),
-            form.Edit1->text());
+  EXPECT_EQ(Here("přednaska.rm"_cp1250), form.Edit1->text());
 
   TypeInto(form.Edit1, "typed.rm");
-  qt::SetNextFileName(*app_, std::nullopt);
+  SetNextFileName(*app_, std::nullopt);
   Click(form.Button2);
-  EXPECT_EQ(Here("p\xF8"
-                 "ednaska.rm"),
-            form.Edit1->text());
+  EXPECT_EQ(Here("přednaska.rm"_cp1250), form.Edit1->text());
 
-  qt::SetNextFileName(*app_, Here("\xE6\x97\xA5.rm"));  // no Windows-1250 name: refused
+  SetNextFileName(*app_, Here("日.rm"));  // no Windows-1250 name: refused
   Click(form.Button2);
-  EXPECT_EQ(Here("p\xF8"
-                 "ednaska.rm"),
-            form.Edit1->text());
+  EXPECT_EQ(Here("přednaska.rm"_cp1250), form.Edit1->text());
   EXPECT_EQ(2u, errors_.size());
 }
 
 TEST_F(Strih02Test, FieldsRefuseWhatWindows1250CannotHold) {
   TForm1& form = Start();
-  TypeInto(form.Edit5, "v\xC3\xBDstup\xE6\x97\xA5/\xF0\x9F\x8E\x93x");  // "výstup日/🎓x"
-  EXPECT_EQ("v\xFDstup/x", form.Edit5->text());
-  TypeInto(form.Edit3, "http://example.org/\xC5\xA1kola");  // "škola"
-  EXPECT_EQ("http://example.org/\x9Akola", form.Edit3->text());
+  TypeInto(form.Edit5, "výstup日/🎓x");
+  EXPECT_EQ("výstup/x"_cp1250, form.Edit5->text());
+  TypeInto(form.Edit3, "http://example.org/škola");
+  EXPECT_EQ("http://example.org/škola"_cp1250, form.Edit3->text());
 }
 
 TEST_F(Strih02Test, TheProcessButtonPublishesTheExampleLecture) {
@@ -257,7 +244,7 @@ TEST_F(Strih02Test, TheProcessButtonPublishesTheExampleLecture) {
   ASSERT_TRUE(errors_.empty());
   EXPECT_EQ("Style", form.Edit4->text());
   EXPECT_EQ("Producer", form.Edit2->text());
-  qt::SetNextFileName(*app_, Here("lecture/prednaska.rm"));
+  SetNextFileName(*app_, Here("lecture/prednaska.rm"));
   Click(form.Button2);
   form.Edit5->SetText("out");  // relative, as typed
   Click(form.Button1);
@@ -273,11 +260,8 @@ TEST_F(Strih02Test, TheProcessButtonPublishesTheExampleLecture) {
 }
 
 TEST_F(Strih02Test, TheMessageBoxShowsWholeMessagesAndTheLatestOne) {
-  // "N: Najprv nastavte Media súbor alebo výstupný adresár."
   auto refusal = [](int number) {
-    return std::to_string(number) +
-           ": Najprv nastavte Media s\xFA"
-           "bor alebo v\xFDstupn\xFD adres\xE1r.";
+    return std::to_string(number) + ": Najprv nastavte Media súbor alebo výstupný adresár."_cp1250;
   };
   TForm1& form = Start();
   Click(form.Button1);  // nothing chosen yet
@@ -312,13 +296,13 @@ TEST_F(Strih02Test, ARunThatFailsOnAFileShowsTheErrorAndNoSuccessLine) {
 TEST_F(Strih02Test, ControlsSitAtTheirPlaces) {
   TForm1& form = Start();
   EXPECT_EQ("  Orvello", form.window().caption());
-  EXPECT_EQ(QSize(573, 286), qt::WidgetOf(&form.window())->size());
+  EXPECT_EQ((Bounds{0, 0, 573, 286}), ShownBounds(&form.window()));
   struct Place {
     Control* control;
-    QRect rect;
+    Bounds rect;
     std::string caption;
   };
-  const std::string open = "Otvori\x9D";
+  const std::string open = "Otvoriť"_cp1250;
   const Place places[] = {
       {form.Edit1, {104, 16, 220, 21}, ""},
       {form.Edit5, {104, 40, 220, 21}, ""},
@@ -331,31 +315,26 @@ TEST_F(Strih02Test, ControlsSitAtTheirPlaces) {
       {form.Button7, {328, 40, 100, 20}, open},
       {form.Button6, {328, 80, 100, 20}, open},
       {form.Button8, {328, 112, 100, 20}, open},
-      {form.Button9,
-       {440, 24, 100, 33},
-       "\xC8"
-       "asovanie"},
-      {form.Button3, {440, 88, 100, 33}, "Ulo\x9Ei\x9D nastavenia"},
+      {form.Button9, {440, 24, 100, 33}, "Časovanie"_cp1250},
+      {form.Button3, {440, 88, 100, 33}, "Uložiť nastavenia"_cp1250},
       {form.Button1, {440, 144, 100, 33}, "S P R A C U J"},
       {form.Button4, {280, 192, 105, 33}, "Pomoc"},
   };
   for (const Place& p : places) {
-    EXPECT_EQ(p.rect, qt::WidgetOf(p.control)->geometry()) << p.caption;
-    EXPECT_TRUE(qt::WidgetOf(p.control)->isVisible()) << p.caption;
+    EXPECT_EQ(p.rect, ShownBounds(p.control)) << p.caption;
+    EXPECT_TRUE(IsShown(p.control)) << p.caption;
     if (auto* button = dynamic_cast<Button*>(p.control)) {
       EXPECT_EQ(p.caption, button->caption());
     }
   }
-  // Each label on its field's line, left of it: "Media súbor" ... "Web adresa:".
+  // Each label on its field's line, left of it.
   const std::pair<Label*, Edit*> labels[] = {{form.Label1, form.Edit1},
                                              {form.Label2, form.Edit5},
                                              {form.Label3, form.Edit4},
                                              {form.Label4, form.Edit2},
                                              {form.Label5, form.Edit3}};
-  const std::string texts[] = {
-      "Media s\xFA"
-      "bor",
-      "V\xFDst. adres\xE1r:", "Style adres\xE1r:", "RealProducer:", "Web adresa:"};
+  const std::string texts[] = {"Media súbor"_cp1250, "Výst. adresár:"_cp1250,
+                               "Style adresár:"_cp1250, "RealProducer:", "Web adresa:"};
   for (size_t i = 0; i < std::size(labels); ++i) {
     Bounds label = labels[i].first->bounds();
     Bounds field = labels[i].second->bounds();

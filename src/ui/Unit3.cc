@@ -1,14 +1,12 @@
 #include "ui/Unit3.h"
 
+#include "core/cp1250_literal.h"
+
 namespace orvello::ui {
 
 namespace {
 
-// "Výber Style adresáru", "OK"
-constexpr PickerTexts kTexts = {
-    "V\xFD"
-    "ber Style adres\xE1ru",
-    "OK"};
+constexpr PickerTexts kTexts = {"Výber Style adresáru"_cp1250, "OK"};
 
 }  // namespace
 

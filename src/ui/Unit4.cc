@@ -1,11 +1,12 @@
 #include "ui/Unit4.h"
 
+#include "core/cp1250_literal.h"
+
 namespace orvello::ui {
 
 namespace {
 
-// "Adresár pre prednášku", "Ok"
-constexpr PickerTexts kTexts = {"Adres\xE1r pre predn\xE1\x9Aku", "Ok"};
+constexpr PickerTexts kTexts = {"Adresár pre prednášku"_cp1250, "Ok"};
 
 }  // namespace
 

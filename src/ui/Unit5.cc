@@ -1,14 +1,12 @@
 #include "ui/Unit5.h"
 
+#include "core/cp1250_literal.h"
+
 namespace orvello::ui {
 
 namespace {
 
-// "Výber adresár RealProduceru", "Ok"
-constexpr PickerTexts kTexts = {
-    "V\xFD"
-    "ber adres\xE1r RealProduceru",
-    "Ok"};
+constexpr PickerTexts kTexts = {"Výber adresár RealProduceru"_cp1250, "Ok"};
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "ui/Unit6.h"
 
+#include "core/cp1250_literal.h"
+
 #include <charconv>
 #include <utility>
 
@@ -34,30 +36,19 @@ constexpr int kButtonGap = 7;
 constexpr int kButtonLeft = kGridBounds.left + kGridBounds.width + 8;
 constexpr int kQuestionTop = kGridBounds.top + kGridBounds.height + 10;
 
-// "Časovanie"
-constexpr char kCaption[] =
-    "\xC8"
-    "asovanie";
-// "Číslo", "Štart", "Koniec", "Typ", "Súbor"
-constexpr const char* kHeaders[kColumns] = {"\xC8\xEDslo", "\x8Atart", "Koniec", "Typ",
-                                            ("S\xFA"
-                                             "bor")};
+constexpr auto& kCaption = "Časovanie"_cp1250;
+constexpr const char* kHeaders[kColumns] = {"Číslo"_cp1250, "Štart"_cp1250, "Koniec", "Typ",
+                                            "Súbor"_cp1250};
 constexpr char kStartTime[] = "00:00:00";
 
-// The buttons: "Načítať", "Uložiť", "Ďalší", "Predošlý", "Zavrieť"; the question "Uložiť súbor?"
-// with "Áno" and "Zrušiť".
-constexpr char kLoadCaption[] = "Na\xE8\xEDta\x9D";
-constexpr char kStoreCaption[] = "Ulo\x9Ei\x9D";
-constexpr char kNextCaption[] =
-    "\xCF"
-    "al\x9A\xED";
-constexpr char kPreviousCaption[] = "Predo\x9Al\xFD";
-constexpr char kCloseCaption[] = "Zavrie\x9D";
-constexpr char kQuestionCaption[] =
-    "Ulo\x9Ei\x9D s\xFA"
-    "bor?";
-constexpr char kYesCaption[] = "\xC1no";
-constexpr char kCancelCaption[] = "Zru\x9Ai\x9D";
+constexpr auto& kLoadCaption = "Načítať"_cp1250;
+constexpr auto& kStoreCaption = "Uložiť"_cp1250;
+constexpr auto& kNextCaption = "Ďalší"_cp1250;
+constexpr auto& kPreviousCaption = "Predošlý"_cp1250;
+constexpr auto& kCloseCaption = "Zavrieť"_cp1250;
+constexpr auto& kQuestionCaption = "Uložiť súbor?"_cp1250;
+constexpr auto& kYesCaption = "Áno"_cp1250;
+constexpr auto& kCancelCaption = "Zrušiť"_cp1250;
 
 int ColumnLeft(int column) { return kGridBounds.left + kGridFrame + column * kCellPitch; }
 

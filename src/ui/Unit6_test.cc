@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/cp1250_literal.h"
 #include "core/encoding.h"
 #include "core/io_error.h"
 #include "core/segment_table.h"
@@ -25,10 +26,7 @@ using testing::CellBounds;
 using testing::ScrollingArea;
 using testing::TypeInto;
 
-// "Uložiť súbor?"
-const std::string kQuestion =
-    "Ulo\x9Ei\x9D s\xFA"
-    "bor?";
+const std::string kQuestion = "Uložiť súbor?"_cp1250;
 
 // `seconds` as an eight-character time, "00:MM:SS".
 std::string Time(int seconds) {
@@ -103,14 +101,11 @@ class Unit6Test : public ::testing::Test {
 };
 
 TEST_F(Unit6Test, StartsWithNumberedEmptyRowsAndTheQuestionHidden) {
-  EXPECT_EQ(form_->window().caption(),
-            "\xC8"
-            "asovanie");
+  EXPECT_EQ(form_->window().caption(), "Časovanie"_cp1250);
   EXPECT_EQ(form_->StringGrid1->column_count(), 5);
   EXPECT_EQ(form_->StringGrid1->row_count(), 100);
   EXPECT_EQ(Rows(0, 2) + Rows(99, 100),
-            "\xC8\xEDslo|\x8Atart|Koniec|Typ|S\xFA"
-            "bor\n"
+            "Číslo|Štart|Koniec|Typ|Súbor\n"_cp1250
             "1||||\n"
             "2||||\n"
             "99||||\n"
@@ -156,19 +151,14 @@ TEST_F(Unit6Test, FieldsStandAboveTheirGridColumnsAndTheLastColumnFillsTheRest) 
 }
 
 TEST_F(Unit6Test, ACellTooNarrowForItsTextShowsItWholeInATip) {
-  // "klip ťažký na koniec prednášky.avi"
-  const std::string clip =
-      "klip \x9D"
-      "a\x9Ek\xFD na koniec predn\xE1\x9Aky.avi";
-  TypeInto(form_->Edit4,
-           "klip \xC5\xA5"
-           "a\xC5\xBEk\xC3\xBD na koniec predn\xC3\xA1\xC5\xA1ky.avi");
+  const std::string clip = "klip ťažký na koniec prednášky.avi"_cp1250;
+  TypeInto(form_->Edit4, "klip ťažký na koniec prednášky.avi");
   Click(form_->Button9);
   StringGrid* grid = form_->StringGrid1;
   grid->SetCell(4, 2, "slide01.jpg");
-  grid->SetCell(1, 3, "00:00:00 a dlh\xFD koment\xE1r");           // "... dlhý komentár"
-  grid->SetCell(4, 95, "stranka s tabu\xBEkou v\xFDsledkov.htm");  // "... tabuľkou výsledkov.htm"
-  grid->SetCell(4, 4, "<b>tu\xE8n\xE9</b> a e\x9At\xE9 dlh\x9Aie");  // markup, shown as it is
+  grid->SetCell(1, 3, "00:00:00 a dlhý komentár"_cp1250);
+  grid->SetCell(4, 95, "stranka s tabuľkou výsledkov.htm"_cp1250);
+  grid->SetCell(4, 4, "<b>tučné</b> a ešté dlhšie"_cp1250);  // markup, shown as it is
   struct Case {
     int column;
     int row;
@@ -202,9 +192,7 @@ TEST_F(Unit6Test, ButtonsStandInAColumnRightOfTheGridAndTheQuestionBelowIt) {
     top = at.top;
     column += button->caption() + "\n";
   }
-  EXPECT_EQ(column,
-            "Na\xE8\xEDta\x9D\nUlo\x9Ei\x9D\n\xCF"
-            "al\x9A\xED\nPredo\x9Al\xFD\nZavrie\x9D\n");
+  EXPECT_EQ(column, "Načítať\nUložiť\nĎalší\nPredošlý\nZavrieť\n"_cp1250);
   std::string question;
   int left = grid.left - 1;
   for (Button* button : {form_->Button3, form_->Button7, form_->Button6}) {
@@ -214,7 +202,7 @@ TEST_F(Unit6Test, ButtonsStandInAColumnRightOfTheGridAndTheQuestionBelowIt) {
     left = at.left;
     question += button->caption() + "\n";
   }
-  EXPECT_EQ(question, "\xC1no\nNie\nZru\x9Ai\x9D\n");
+  EXPECT_EQ(question, "Áno\nNie\nZrušiť\n"_cp1250);
   EXPECT_EQ(grid.width, 377);
   EXPECT_EQ(grid.height, 185);
 }
@@ -314,7 +302,7 @@ TEST_F(Unit6Test, NoLeavesTheFileAndResetsTheStartTimeWhereYesEmptiesIt) {
     const char* rows;
   } cases[] = {
       {"Nie", 7, "old\r\n", "1|00:00:00|||", "1||||\n2||||\n"},
-      {"\xC1no", 3, "00:00:00 00:05:00 P a.jpg\r\n", "1||||", "1|| | | \n2|| | | \n"},
+      {"Áno"_cp1250, 3, "00:00:00 00:05:00 P a.jpg\r\n", "1||||", "1|| | | \n2|| | | \n"},
   };
   for (const Case& c : cases) {
     WriteFileBytes(TimingFile(), "old\r\n");

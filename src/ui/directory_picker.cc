@@ -1,13 +1,14 @@
 #include "ui/directory_picker.h"
 
+#include "core/cp1250_literal.h"
+
 namespace orvello::ui {
 
 namespace {
 
 constexpr int kWidth = 285;
 constexpr int kHeight = 365;
-// "Vybraný adresár:"
-constexpr char kChosenHeading[] = "Vybran\xFD adres\xE1r:";
+constexpr auto& kChosenHeading = "Vybraný adresár:"_cp1250;
 constexpr char kCancelCaption[] = "Cancel";
 
 }  // namespace

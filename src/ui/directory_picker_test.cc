@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QListWidget>
-#include <QTest>
-#include <QWidget>
-
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -13,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/cp1250_literal.h"
 #include "core/script_starter.h"
 #include "platform/real_disk.h"
 #include "test_util.h"
@@ -20,7 +18,6 @@
 #include "ui/Unit3.h"
 #include "ui/Unit4.h"
 #include "ui/Unit5.h"
-#include "ui/toolkit/qt/qt_application.h"
 #include "ui/ui_test_util.h"
 
 namespace fs = std::filesystem;
@@ -30,8 +27,7 @@ namespace {
 
 using testing::Click;
 
-// "Vybraný adresár:"
-constexpr char kHeading[] = "Vybran\xFD adres\xE1r:";
+constexpr auto& kHeading = "Vybraný adresár:"_cp1250;
 
 struct PickerCase {
   const char* name;
@@ -46,19 +42,13 @@ void PrintTo(const PickerCase& picker, std::ostream* out) { *out << picker.name;
 const PickerCase kPickers[] = {
     {"TForm3",
      [](Application& app, TForm1& main) { return std::make_unique<TForm3>(app, main.Edit4); },
-     [](TForm1& main) { return main.Edit4; },
-     "V\xFD"
-     "ber Style adres\xE1ru",
-     "OK"},
+     [](TForm1& main) { return main.Edit4; }, "Výber Style adresáru"_cp1250, "OK"},
     {"TForm4",
      [](Application& app, TForm1& main) { return std::make_unique<TForm4>(app, main.Edit5); },
-     [](TForm1& main) { return main.Edit5; }, "Adres\xE1r pre predn\xE1\x9Aku", "Ok"},
+     [](TForm1& main) { return main.Edit5; }, "Adresár pre prednášku"_cp1250, "Ok"},
     {"TForm5",
      [](Application& app, TForm1& main) { return std::make_unique<TForm5>(app, main.Edit2); },
-     [](TForm1& main) { return main.Edit2; },
-     "V\xFD"
-     "ber adres\xE1r RealProduceru",
-     "Ok"},
+     [](TForm1& main) { return main.Edit2; }, "Výber adresár RealProduceru"_cp1250, "Ok"},
 };
 
 class DirectoryPickerTest : public ::testing::TestWithParam<PickerCase> {
@@ -80,12 +70,14 @@ class DirectoryPickerTest : public ::testing::TestWithParam<PickerCase> {
 
   // Double-clicks the line `text` of the directory list, as the user would.
   void Open(const char* text) {
-    auto* list = static_cast<QListWidget*>(qt::WidgetOf(picker_->DirectoryListBox1));
-    auto items = list->findItems(QString::fromUtf8(text), Qt::MatchExactly);
-    ASSERT_EQ(1, items.size()) << text;
-    QPoint center = list->visualItemRect(items[0]).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, center);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, center);
+    ASSERT_TRUE(testing::OpenDirectory(picker_->DirectoryListBox1, text)) << text;
+  }
+  // `name` in the temporary folder, its '/' written as the platform's separator.
+  std::string Here(std::string name) {
+    for (char& c : name) {
+      if (c == '/') c = platform::kPathSeparator;
+    }
+    return temp_.path() + platform::kPathSeparator + name;
   }
 
   fs::path saved_ = fs::current_path();
@@ -102,7 +94,7 @@ class DirectoryPickerTest : public ::testing::TestWithParam<PickerCase> {
 TEST_P(DirectoryPickerTest, IsBuiltHiddenWithItsTexts) {
   EXPECT_FALSE(picker_->window().visible());
   EXPECT_EQ(GetParam().caption, picker_->window().caption());
-  EXPECT_EQ(QSize(285, 365), qt::WidgetOf(&picker_->window())->size());
+  EXPECT_EQ((Bounds{0, 0, 285, 365}), testing::ShownBounds(&picker_->window()));
   EXPECT_EQ(GetParam().ok, picker_->Button1->caption());
   EXPECT_EQ("Cancel", picker_->Button2->caption());
   EXPECT_EQ(std::vector<std::string>{kHeading}, picker_->Memo1->lines());
@@ -134,7 +126,7 @@ TEST_P(DirectoryPickerTest, CancelLeavesTheFieldButKeepsTheBrowsedDirectory) {
   std::string before = field_->text();
   picker_->Show();
   Open("kurz");
-  EXPECT_EQ((std::vector<std::string>{kHeading, temp_.path() + "/kurz"}), picker_->Memo1->lines());
+  EXPECT_EQ((std::vector<std::string>{kHeading, Here("kurz")}), picker_->Memo1->lines());
   Click(picker_->Button2);
   EXPECT_EQ(before, field_->text());
   EXPECT_FALSE(picker_->window().visible());
@@ -143,7 +135,7 @@ TEST_P(DirectoryPickerTest, CancelLeavesTheFieldButKeepsTheBrowsedDirectory) {
   picker_->Show();  // shows the directory chosen last time
   Open("lekcia");
   Click(picker_->Button1);
-  EXPECT_EQ(temp_.path() + "/kurz/lekcia", field_->text());
+  EXPECT_EQ(Here("kurz/lekcia"), field_->text());
 }
 
 TEST_P(DirectoryPickerTest, ChangingTheDriveMovesTheListAndTheMemo) {
@@ -151,7 +143,7 @@ TEST_P(DirectoryPickerTest, ChangingTheDriveMovesTheListAndTheMemo) {
   std::vector<std::string> drives = picker_->DriveComboBox1->drives();
   std::string start = picker_->DriveComboBox1->drive();
   ASSERT_FALSE(drives.empty());
-  EXPECT_EQ("/", drives.front());
+  EXPECT_NE(drives.end(), std::find(drives.begin(), drives.end(), start)) << start;
   std::string other;
   for (const std::string& drive : drives) {
     if (drive != start && fs::is_directory(drive)) other = drive;
@@ -175,7 +167,9 @@ TEST_P(DirectoryPickerTest, ALongPathWrapsAfterItsSeparatorsAndStaysInView) {
   EXPECT_EQ(kHeading, rows[0]);
   std::vector<std::string> path_rows(rows.begin() + 1, rows.end());
   EXPECT_EQ(deep.string(), testing::Joined(path_rows));
-  for (size_t i = 0; i + 1 < path_rows.size(); ++i) EXPECT_EQ('/', path_rows[i].back());
+  for (size_t i = 0; i + 1 < path_rows.size(); ++i) {
+    EXPECT_EQ(platform::kPathSeparator, path_rows[i].back());
+  }
   EXPECT_FALSE(testing::ScrollBarsOf(picker_->Memo1).horizontal);
   EXPECT_TRUE(testing::LastRowInView(picker_->Memo1));
 }
@@ -193,8 +187,7 @@ TEST_P(DirectoryPickerTest, RelativeFieldsFollowTheDirectoryBrowsedToLast) {
   EXPECT_TRUE(main_->Memo1->lines().empty());
   fs::current_path(temp_.path());
   Click(main_->Button9);
-  EXPECT_EQ(std::vector<std::string>{"3: Najprv nastavte Media s\xFA"
-                                     "bor."},
+  EXPECT_EQ(std::vector<std::string>{"3: Najprv nastavte Media súbor."_cp1250},
             main_->Memo1->lines());
 }
 

@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QTimer>
-
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "core/cp1250_literal.h"
 #include "core/segment_table.h"
 #include "platform/real_disk.h"
 #include "test_util.h"
@@ -50,7 +49,7 @@ class ProgramTest : public ::testing::Test {
 
 TEST_F(ProgramTest, ShowsTheMainWindowOnlyAndEndsWhenItCloses) {
   std::vector<bool> shown;
-  QTimer::singleShot(0, [&] {
+  testing::RunSoon([&] {
     for (Window* window : Windows()) shown.push_back(window->visible());
     program_->Form3.Show();  // an open picker does not keep the program alive
     program_->Form1.window().Close();
@@ -114,10 +113,8 @@ TEST_F(ProgramTest, EveryCaptionFitsItsControl) {
 
   // A caption one word too long for its button, as a larger font would make it, does not fit.
   std::unique_ptr<Window> window = app_->CreateWindow();
-  Button* button = window->AddButton({0, 0, 100, 33},
-                                     "Ulo\x9Ei\x9D nastavenia v\x9A"
-                                     "etky");
-  Label* label = window->AddLabel({0, 40, 84, 16}, "V\xFDstupn\xFD adres\xE1r:");
+  Button* button = window->AddButton({0, 0, 100, 33}, "Uložiť nastavenia všetky"_cp1250);
+  Label* label = window->AddLabel({0, 40, 84, 16}, "Výstupný adresár:"_cp1250);
   window->Show();
   EXPECT_GT(testing::CaptionWidth(button), testing::CaptionRoom(button));
   EXPECT_GT(testing::CaptionWidth(label), testing::CaptionRoom(label));

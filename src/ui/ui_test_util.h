@@ -3,13 +3,29 @@
 
 // What the window tests share: an application whose error dialog is a recorder, the user's
 // clicks and key presses, and a look at what a control shows. Only the definitions know the
-// toolkit's backend; the tests use these and the toolkit interface.
+// toolkit's backend, one file for each (ui_test_util-qt.cc, ui_test_util-win32.cc); the tests use
+// these and the toolkit interface, so one test source covers every backend.
 
+#include <functional>
 #include <memory>
+#include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "ui/toolkit/toolkit.h"
+
+namespace orvello::ui {
+
+// So that tests compare and print places whole.
+inline bool operator==(const Bounds& a, const Bounds& b) {
+  return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+inline void PrintTo(const Bounds& b, std::ostream* out) {
+  *out << b.left << "," << b.top << " " << b.width << "x" << b.height;
+}
+
+}  // namespace orvello::ui
 
 namespace orvello::ui::testing {
 
@@ -28,6 +44,26 @@ void TypeInto(Memo* memo, const std::string& utf8);
 /// Selects all of `memo` and copies it, with the keys a user would press; returns what the
 /// clipboard then holds (Windows-1250, lines joined by "\n").
 std::string CopyAll(Memo* memo);
+
+/// Answers the next file-open dialog of `app` with `utf8_path` without showing it, as if the
+/// user had chosen that file; std::nullopt answers as a cancel.
+void SetNextFileName(Application& app, std::optional<std::string> utf8_path);
+
+/// Double-clicks the line of `list` that reads `utf8_name`, as the user opening that folder.
+/// Returns false when no line reads so.
+bool OpenDirectory(DirectoryList* list, const std::string& utf8_name);
+
+/// Runs `task` once, as soon as the message loop runs.
+void RunSoon(std::function<void()> task);
+
+/// Where `control` is drawn: its rectangle in its window's client area, in screen pixels.
+Bounds ShownBounds(Control* control);
+
+/// Whether `control` is on the screen: shown, in a shown window.
+bool IsShown(Control* control);
+
+/// The size of `window`'s client area in screen pixels (left and top are 0).
+Bounds ShownBounds(Window* window);
 
 /// The controls of `window`, in the order they were made.
 std::vector<Control*> ControlsOf(Window& window);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/cp1250_literal.h"
 #include "ui/ui_test_util.h"
 
 namespace orvello::ui {
@@ -33,13 +34,11 @@ TEST_F(ToolkitTest, MemoRowsEndBetweenWordsOrAfterSeparatorsAndAnywhereOnlyInALo
     size_t rows_at_least = 2;
   };
   const Case cases[] = {
-      {"1: Najprv nastavte Media s\xFA"
-       "bor alebo v\xFDstupn\xFD adres\xE1r.",
-       " "},
-      {"C:\\Users\\lektor\\Documents\\Predn\xE1\x9Aky\\2024\\zimny\\prednaska.rm", "\\"},
-      {"/home/lektor/Dokumenty/Predn\xE1\x9Aky/2024/zimny/prednaska.rm", "/"},
+      {"1: Najprv nastavte Media súbor alebo výstupný adresár."_cp1250, " "},
+      {"C:\\Users\\lektor\\Documents\\Prednášky\\2024\\zimny\\prednaska.rm"_cp1250, "\\"},
+      {"/home/lektor/Dokumenty/Prednášky/2024/zimny/prednaska.rm"_cp1250, "/"},
       {"/tmp/zimny-semester-2024/prednasky-a-cvicenia/prednaska-01.rm", "/"},  // not at '-'
-      {"Cesta /tmp/zimny-semester-2024/prednasky-a-cvicenia/ je u\x9E hotov\xE1", " /"},
+      {"Cesta /tmp/zimny-semester-2024/prednasky-a-cvicenia/ je už hotová"_cp1250, " /"},
       {std::string(90, 'a'), ""},
       {"/tmp/" + std::string(60, 'b') + "/x.rm", "", 4},  // the long name broken too
   };
@@ -81,14 +80,14 @@ TEST_F(ToolkitTest, MemoScrollsEachNewLineIntoView) {
 }
 
 TEST_F(ToolkitTest, MemoTakesNoTypingAndCopiesTheLinesAsAppended) {
-  const std::string path = "C:\\kurz\\lekcia\\prednaska s dlh\xFDm n\xE1zvom.rm";
+  const std::string path = "C:\\kurz\\lekcia\\prednaska s dlhým názvom.rm"_cp1250;
   window_->Show();
-  memo_->Append("Vybran\xFD adres\xE1r:");
+  memo_->Append("Vybraný adresár:"_cp1250);
   memo_->Append(path);
   std::vector<std::string> rows = ShownRows(memo_);
-  testing::TypeInto(memo_, "x\xC5\xA1");  // "xš"
+  testing::TypeInto(memo_, "xš");
   EXPECT_EQ(rows, ShownRows(memo_));
-  EXPECT_EQ("Vybran\xFD adres\xE1r:\n" + path, testing::CopyAll(memo_));
+  EXPECT_EQ("Vybraný adresár:\n"_cp1250 + path, testing::CopyAll(memo_));
 }
 
 }  // namespace

@@ -9,25 +9,17 @@
 #include <QFont>
 #include <QMessageBox>
 
-#include <exception>
-
 #include "core/io_error.h"
+#include "ui/toolkit/handler_guard.h"
+#include "ui/toolkit/native_application.h"
 #include "ui/toolkit/qt/qt_controls.h"
 #include "ui/toolkit/qt/qt_text.h"
 #include "ui/toolkit/qt/qt_window.h"
+#include "ui/toolkit/toolkit_texts.h"
 
 namespace orvello::ui::qt {
 
 namespace {
-
-const char kProgramName[] = "Orvello";
-
-// "Cesta obsahuje znaky mimo kódovej stránky Windows-1250: "
-const char kUnnamableFileMessage[] =
-    "Cesta obsahuje znaky mimo k\xF3"
-    "dovej str\xE1nky Windows-1250: ";
-
-const char kUnknownErrorMessage[] = "Unknown error.";
 
 /// "Rm files (*.rm)|*.rm|All (*.*)|*.*" as Qt writes it: "Rm files (*.rm);;All (*.*)".
 QString QtFilter(const std::string& filter) {
@@ -69,15 +61,7 @@ class QtApplication : public Application {
   }
 
   void RunGuarded(const Handler& handler) override {
-    try {
-      handler();
-    } catch (const core::IoError& error) {
-      ShowError(error.DisplayText());
-    } catch (const std::exception& error) {
-      ShowError(core::WithPeriod(error.what()));
-    } catch (...) {
-      ShowError(kUnknownErrorMessage);
-    }
+    RunHandlerGuarded(handler, [this](const std::string& text) { ShowError(text); });
   }
 
   int Run() override {
@@ -134,6 +118,18 @@ class QtApplication : public Application {
 std::unique_ptr<Application> MakeApplication(int& argc, char** argv) {
   return std::make_unique<QtApplication>(argc, argv);
 }
+
+}  // namespace orvello::ui::qt
+
+namespace orvello::ui {
+
+std::unique_ptr<Application> MakeNativeApplication(int& argc, char** argv) {
+  return qt::MakeApplication(argc, argv);
+}
+
+}  // namespace orvello::ui
+
+namespace orvello::ui::qt {
 
 QWidget* WidgetOf(Control* control) {
   auto* holder = dynamic_cast<WidgetHolder*>(control);

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "core/cp1250_literal.h"
 #include "core/io_error.h"
 #include "ui/toolkit/qt/qt_controls.h"
 #include "ui/ui_test_util.h"
@@ -41,7 +42,7 @@ TEST_F(QtApplicationTest, AClickedHandlersErrorIsShownAndTheNextClickStillRuns) 
       {[] { throw core::IoError(core::kFileNotFound); }, "File not found."},
       {[] { throw core::IoError(32); }, "I/O error 32."},
       {[] { throw std::runtime_error("zlyhal (1)"); }, "zlyhal (1)"},  // ')' is below '.'
-      {[] { throw std::runtime_error("Zl\xFD stav"); }, "Zl\xFD stav."},
+      {[] { throw std::runtime_error("Zlý stav"_cp1250); }, "Zlý stav."_cp1250},
       {[] { throw std::runtime_error("done."); }, "done."},
   };
   Button* button = main_->AddButton({10, 10, 80, 20}, "Go");
@@ -114,14 +115,13 @@ TEST_F(QtApplicationTest, ControlsSitWhereTheyWereAsked) {
 TEST_F(QtApplicationTest, TypedTextArrivesInWindows1250AndForeignCharactersAreRefused) {
   Edit* edit = main_->AddEdit({0, 0, 200, 21}, "old");
   main_->Show();
-  // "C:\lekcia\č" then a CJK character and an emoji, then "x": only the code page's characters
-  // arrive.
-  TypeInto(edit, "C:\\lekcia\\\xC4\x8D\xE6\x97\xA5\xF0\x9F\x98\x80x");
-  EXPECT_EQ("C:\\lekcia\\\xE8x", edit->text());
+  // A CJK character and an emoji among the code page's characters: only those arrive.
+  TypeInto(edit, "C:\\lekcia\\č日😀x");
+  EXPECT_EQ("C:\\lekcia\\čx"_cp1250, edit->text());
   auto* line_edit = static_cast<QLineEdit*>(WidgetOf(edit));
   line_edit->selectAll();
-  line_edit->insert(QString::fromUtf8("\xE6\x97\xA5"));  // a paste is refused as a whole
-  EXPECT_EQ("C:\\lekcia\\\xE8x", edit->text());
+  line_edit->insert(QString::fromUtf8("日"));  // a paste is refused as a whole
+  EXPECT_EQ("C:\\lekcia\\čx"_cp1250, edit->text());
 }
 
 TEST_F(QtApplicationTest, EditAndMemoKeepEveryByte) {
@@ -157,14 +157,9 @@ TEST_F(QtApplicationTest, GridKeepsCellsBeyondItsRowsAndShowsThemWhenItGrows) {
 
 TEST_F(QtApplicationTest, FileDialogAnswersComeBackInWindows1250) {
   std::string path = "unchanged";
-  SetNextFileName(*app_,
-                  "/lekcie/\xC4\x8D"
-                  "as.rm");  // "/lekcie/čas.rm"
+  SetNextFileName(*app_, "/lekcie/čas.rm");
   ASSERT_TRUE(app_->RunFileOpenDialog("Rm files (*.rm)|*.rm", &path));
-  EXPECT_EQ(
-      "/lekcie/\xE8"
-      "as.rm",
-      path);
+  EXPECT_EQ("/lekcie/čas.rm"_cp1250, path);
 
   SetNextFileName(*app_, std::nullopt);
   EXPECT_FALSE(app_->RunFileOpenDialog("Rm files (*.rm)|*.rm", &path));
@@ -173,12 +168,12 @@ TEST_F(QtApplicationTest, FileDialogAnswersComeBackInWindows1250) {
 
 TEST_F(QtApplicationTest, FileDialogRefusesANameTheCodePageCannotHold) {
   std::string path = "unchanged";
-  SetNextFileName(*app_, "/lekcie/\xE6\x97\xA5.rm");
+  SetNextFileName(*app_, "/lekcie/日.rm");
   EXPECT_FALSE(app_->RunFileOpenDialog("Rm files (*.rm)|*.rm", &path));
-  // "Cesta obsahuje znaky mimo kódovej stránky Windows-1250: /lekcie/?.rm."
-  EXPECT_EQ(std::vector<std::string>{"Cesta obsahuje znaky mimo k\xF3"
-                                     "dovej str\xE1nky Windows-1250: /lekcie/?.rm."},
-            errors_);
+  EXPECT_EQ(
+      std::vector<std::string>{
+          "Cesta obsahuje znaky mimo kódovej stránky Windows-1250: /lekcie/?.rm."_cp1250},
+      errors_);
 }
 
 TEST_F(QtApplicationTest, TheErrorDialogIsAStopBoxTitledWithTheProgramsName) {
@@ -196,13 +191,9 @@ TEST_F(QtApplicationTest, TheErrorDialogIsAStopBoxTitledWithTheProgramsName) {
     buttons = box->standardButtons();
     box->accept();
   });
-  app_->ShowError(
-      "S\xFA"
-      "bor nebol n\xE1jden\xFD.");  // "Súbor nebol nájdený."
+  app_->ShowError("Súbor nebol nájdený."_cp1250);
   EXPECT_EQ(QStringLiteral("Orvello"), title);
-  EXPECT_EQ(QString::fromUtf8("S\xC3\xBA"
-                              "bor nebol n\xC3\xA1jden\xC3\xBD."),
-            text);
+  EXPECT_EQ(QString::fromUtf8("Súbor nebol nájdený."), text);
   EXPECT_EQ(QMessageBox::Critical, icon);
   EXPECT_EQ(QMessageBox::StandardButtons(QMessageBox::Ok), buttons);
   EXPECT_TRUE(errors_.empty());
@@ -228,13 +219,8 @@ TEST_F(QtApplicationTest, TheErrorDialogShowsMarkupAsPlainText) {
 
 TEST_F(QtApplicationTest, ButtonAndLabelCaptionsAndVisibility) {
   Button* button = main_->AddButton({0, 0, 80, 20}, "1");
-  Label* label = main_->AddLabel({0, 30, 80, 13},
-                                 "Ulo\x9Ei\x9D s\xFA"
-                                 "bor?");
-  EXPECT_EQ(
-      "Ulo\x9Ei\x9D s\xFA"
-      "bor?",
-      label->caption());
+  Label* label = main_->AddLabel({0, 30, 80, 13}, "Uložiť súbor?"_cp1250);
+  EXPECT_EQ("Uložiť súbor?"_cp1250, label->caption());
   button->SetCaption("2");
   EXPECT_EQ("2", button->caption());
   EXPECT_TRUE(label->visible());  // a control's own flag, even in a hidden window

@@ -10,13 +10,9 @@
 #include <limits>
 
 #include "ui/toolkit/qt/qt_text.h"
+#include "ui/toolkit/toolkit_texts.h"
 
 namespace orvello::ui::qt {
-
-// "Tento znak kódová stránka Windows-1250 neobsahuje."
-const char kRefusedCharacterTip[] =
-    "Tento znak k\xF3"
-    "dov\xE1 str\xE1nka Windows-1250 neobsahuje.";
 
 namespace {
 

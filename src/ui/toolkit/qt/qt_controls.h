@@ -79,9 +79,6 @@ class QtFrame : public QtControl<Frame> {
   QtFrame(QWidget* parent, const Bounds& bounds);
 };
 
-/// The text of the tool tip shown when a field refuses a character.
-extern const char kRefusedCharacterTip[];
-
 }  // namespace orvello::ui::qt
 
 #endif  // ORVELLO_UI_TOOLKIT_QT_QT_CONTROLS_H_

@@ -7,15 +7,11 @@
 #include <QStorageInfo>
 
 #include "ui/toolkit/qt/qt_text.h"
+#include "ui/toolkit/toolkit_texts.h"
 
 namespace orvello::ui::qt {
 
 namespace {
-
-// "Názov tohto adresára kódová stránka Windows-1250 neobsahuje."
-const char kUnnamableDirectoryTip[] =
-    "N\xE1zov tohto adres\xE1ra k\xF3"
-    "dov\xE1 str\xE1nka Windows-1250 neobsahuje.";
 
 std::string ToCp1250Path(const QString& path) {
   return FromQStringReplacing(QDir::toNativeSeparators(path));

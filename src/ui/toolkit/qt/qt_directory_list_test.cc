@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/cp1250_literal.h"
 #include "test_util.h"
 #include "ui/toolkit/qt/qt_application.h"
 #include "ui/ui_test_util.h"
@@ -23,8 +24,8 @@ class QtDirectoryListTest : public ::testing::Test {
  protected:
   void SetUp() override {
     fs::create_directories(fs::path(temp_.path()) / "kurz" / "lekcia");
-    fs::create_directories(fs::path(temp_.path()) / "kurz" / "\xC3\xBAvod");   // "úvod"
-    fs::create_directories(fs::path(temp_.path()) / "kurz" / "\xE6\x97\xA5");  // CJK
+    fs::create_directories(fs::path(temp_.path()) / "kurz" / "úvod");
+    fs::create_directories(fs::path(temp_.path()) / "kurz" / "日");
     fs::current_path(temp_.path());
     main_ = app_->CreateWindow();
     list_ = main_->AddDirectoryList({0, 0, 267, 265});
@@ -72,21 +73,20 @@ TEST_F(QtDirectoryListTest, BrowsingChangesTheWorkingDirectoryAndRaisesOneChange
   std::string kurz = temp_.path() + "/kurz";
   EXPECT_EQ((std::vector<std::string>{kurz, kurz + "/lekcia", kurz}), changes_);
   EXPECT_EQ(kurz, Cwd());
-  // The folders in name order; "úvod" in Windows-1250 on the list's side.
-  EXPECT_EQ((std::vector<std::string>{kurz, "..", "lekcia", "\xC3\xBAvod", "\xE6\x97\xA5"}),
-            Lines());
+  // The folders in name order.
+  EXPECT_EQ((std::vector<std::string>{kurz, "..", "lekcia", "úvod", "日"}), Lines());
 }
 
 TEST_F(QtDirectoryListTest, AFolderTheCodePageCannotNameIsGreyedAndCannotBeEntered) {
   Open("kurz");
   changes_.clear();
-  Open("\xE6\x97\xA5");
+  Open("日");
   EXPECT_TRUE(changes_.empty());
   EXPECT_EQ(temp_.path() + "/kurz", Cwd());
-  auto items = widget()->findItems(QString::fromUtf8("\xE6\x97\xA5"), Qt::MatchExactly);
+  auto items = widget()->findItems(QString::fromUtf8("日"), Qt::MatchExactly);
   EXPECT_FALSE(items[0]->flags() & Qt::ItemIsEnabled);
-  Open("\xC3\xBAvod");
-  EXPECT_EQ(std::vector<std::string>{temp_.path() + "/kurz/\xFAvod"}, changes_);
+  Open("úvod");
+  EXPECT_EQ(std::vector<std::string>{temp_.path() + "/kurz/úvod"_cp1250}, changes_);
 }
 
 TEST_F(QtDirectoryListTest, SetDirectoryRefusesWhatIsNoFolder) {
