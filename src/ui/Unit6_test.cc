@@ -74,7 +74,8 @@ class Unit6Test : public ::testing::Test {
     std::string rows;
     for (int row = first; row <= last; ++row) {
       for (int column = 0; column < 5; ++column) {
-        rows += (column ? "|" : "") + form_->StringGrid1->cell(column, row);
+        if (column) rows += '|';
+        rows += form_->StringGrid1->cell(column, row);
       }
       rows += "\n";
     }
@@ -237,7 +238,8 @@ TEST_F(Unit6Test, PreviousOnSegmentOneChangesNothingAndOnTwoEndsSegmentOne) {
 
 TEST_F(Unit6Test, LoadWhileSegmentFiveIsShownGoesBackToSegmentOne) {
   for (int row = 1; row <= 4; ++row) {
-    Enter("0" + std::to_string(row), "1" + std::to_string(row), "P", "old.jpg");
+    std::string number = std::to_string(row);
+    Enter(std::string("0").append(number), std::string("1").append(number), "P", "old.jpg");
     Click(form_->Button9);
     Click(form_->Button2);
   }
