@@ -74,7 +74,6 @@ QtDirectoryList::QtDirectoryList(QWidget* parent, const Bounds& bounds, Applicat
   QDir start = QDir::current();
   while (!Cp1250Holds(start.absolutePath()) && start.cdUp()) {
   }
-  drive_ = DriveOf(start.absolutePath(), DriveRoots());
   if (!GoTo(start.absolutePath())) {
     current_ = start.absolutePath();
     Fill();
@@ -91,8 +90,7 @@ bool QtDirectoryList::SetDirectory(const std::string& path) {
 
 void QtDirectoryList::SetDrive(const std::string& drive) {
   QString root = QDir::fromNativeSeparators(ToQString(drive));
-  last_directory_of_drive_[drive_] = current_;
-  drive_ = root;
+  last_directory_of_drive_[DriveOf(current_, DriveRoots())] = current_;
   if (!GoTo(last_directory_of_drive_.value(root, root))) GoTo(root);
 }
 

@@ -60,7 +60,6 @@ class QtDirectoryList : public QtControl<DirectoryList> {
   Application& app_;
   QListWidget* list_;
   QString current_;
-  QString drive_;
   QHash<QString, QString> last_directory_of_drive_;
   Handler on_change_;
 };

@@ -116,6 +116,17 @@ TEST_F(QtDirectoryListTest, SettingADriveShowsItsLastDirectory) {
   }
 }
 
+// A drive remembers the directories that lie on it, whatever drive was chosen last.
+TEST_F(QtDirectoryListTest, ADriveThatCannotBeEnteredTakesNoDirectoryOfAnother) {
+  ASSERT_TRUE(list_->SetDirectory(temp_.path() + "/kurz"));
+  std::string drive = DriveOf(QDir::currentPath(), DriveRoots()).toStdString();
+  list_->SetDrive(temp_.path() + "/missing");  // as an unreadable mount point would be
+  EXPECT_EQ(temp_.path() + "/kurz", list_->directory());
+  ASSERT_TRUE(list_->SetDirectory(temp_.path()));
+  list_->SetDrive(drive);
+  EXPECT_EQ(temp_.path(), list_->directory());
+}
+
 TEST(DriveRoots, RootComesFirstAndTheLongestRootHoldsAPath) {
   QStringList roots = DriveRoots();
   ASSERT_FALSE(roots.isEmpty());
