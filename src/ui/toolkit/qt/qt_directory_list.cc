@@ -24,7 +24,9 @@ QStringList DriveRoots() {
   QStringList others;
   for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
     QString root = volume.rootPath();
-    if (!volume.isValid() || !volume.isReady() || !Cp1250Holds(root)) continue;
+    // A file mounted on its own (a container's /etc/hosts) is a volume too, but no drive.
+    if (!volume.isValid() || !volume.isReady() || !Cp1250Holds(root) || !QFileInfo(root).isDir())
+      continue;
     if (!roots.contains(root) && !others.contains(root)) others << root;
   }
   others.sort();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QListWidget>
 #include <QTest>
 
@@ -127,10 +128,12 @@ TEST_F(QtDirectoryListTest, ADriveThatCannotBeEnteredTakesNoDirectoryOfAnother) 
   EXPECT_EQ(temp_.path(), list_->directory());
 }
 
-TEST(DriveRoots, RootComesFirstAndTheLongestRootHoldsAPath) {
+// A file mounted on its own (as containers mount /etc/hosts) is no drive.
+TEST(DriveRoots, RootComesFirstEachIsAFolderAndTheLongestRootHoldsAPath) {
   QStringList roots = DriveRoots();
   ASSERT_FALSE(roots.isEmpty());
   EXPECT_EQ(QStringLiteral("/"), roots.first());
+  for (const QString& root : roots) EXPECT_TRUE(QFileInfo(root).isDir()) << root.toStdString();
   QStringList some{QStringLiteral("/"), QStringLiteral("/media/usb"), QStringLiteral("/media")};
   EXPECT_EQ(QStringLiteral("/media/usb"), DriveOf(QStringLiteral("/media/usb/a"), some));
   EXPECT_EQ(QStringLiteral("/media"), DriveOf(QStringLiteral("/media/usb2"), some));
