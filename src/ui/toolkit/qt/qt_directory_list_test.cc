@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
-#include <QTest>
 
 #include <filesystem>
 #include <memory>
@@ -43,14 +43,8 @@ class QtDirectoryListTest : public ::testing::Test {
     }
     return lines;
   }
-  // Double-clicks the line reading `text`, as the user would.
-  void Open(const char* utf8) {
-    auto items = widget()->findItems(QString::fromUtf8(utf8), Qt::MatchExactly);
-    ASSERT_EQ(1, items.size()) << utf8;
-    QRect rect = widget()->visualItemRect(items[0]);
-    QTest::mouseClick(widget()->viewport(), Qt::LeftButton, {}, rect.center());
-    QTest::mouseDClick(widget()->viewport(), Qt::LeftButton, {}, rect.center());
-  }
+  // Double-clicks the line reading `utf8`, as the user would.
+  void Open(const char* utf8) { ASSERT_TRUE(ui::testing::OpenDirectory(list_, utf8)) << utf8; }
   std::string Cwd() { return fs::current_path().string(); }
 
   fs::path saved_ = fs::current_path();
