@@ -19,7 +19,7 @@ class QListWidgetItem;
 namespace orvello::ui::qt {
 
 /// The roots of the mounted file systems that are folders and that Windows-1250 can name, the
-/// root folder first, the others sorted; on Windows the drive letters ("C:").
+/// root folder first, the others sorted.
 QStringList DriveRoots();
 
 /// The root in `roots` that holds `path`: the longest one that is a prefix of it.
