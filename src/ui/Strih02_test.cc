@@ -61,13 +61,8 @@ class Strih02Test : public ::testing::Test {
     form_->Show();
     return *form_;
   }
-  // `name` in the temporary folder, its '/' written as the platform's separator.
-  std::string Here(std::string name) {
-    for (char& c : name) {
-      if (c == '/') c = platform::kPathSeparator;
-    }
-    return temp_.path() + platform::kPathSeparator + name;
-  }
+  // `name` in the temporary folder.
+  std::string Here(const std::string& name) { return testing::PathIn(temp_.path(), name); }
 
   fs::path saved_ = fs::current_path();
   orvello::testing::ScopedTempDir temp_;
@@ -178,8 +173,7 @@ TEST_F(Strih02Test, HelpOpensPomocInTheStyleFolderOrSaysWhyNot) {
   WriteFileBytes(Here("Style/pomoc.htm"), "<html></html>");
   form.Edit4->SetText("Style");  // relative: from the working directory
   Click(form.Button4);
-  EXPECT_EQ(std::vector<std::string>{std::string("Style") + platform::kPathSeparator + "pomoc.htm"},
-            opened_);
+  EXPECT_EQ(std::vector<std::string>{testing::PathIn("Style", "pomoc.htm")}, opened_);
   EXPECT_EQ(1u, form.Memo1->lines().size());
   EXPECT_TRUE(errors_.empty());
 }

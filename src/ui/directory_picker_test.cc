@@ -72,13 +72,8 @@ class DirectoryPickerTest : public ::testing::TestWithParam<PickerCase> {
   void Open(const char* text) {
     ASSERT_TRUE(testing::OpenDirectory(picker_->DirectoryListBox1, text)) << text;
   }
-  // `name` in the temporary folder, its '/' written as the platform's separator.
-  std::string Here(std::string name) {
-    for (char& c : name) {
-      if (c == '/') c = platform::kPathSeparator;
-    }
-    return temp_.path() + platform::kPathSeparator + name;
-  }
+  // `name` in the temporary folder.
+  std::string Here(const std::string& name) { return testing::PathIn(temp_.path(), name); }
 
   fs::path saved_ = fs::current_path();
   orvello::testing::ScopedTempDir temp_;

@@ -82,6 +82,10 @@ std::vector<std::string> ShownRows(Memo* memo);
 /// `rows` run together, as the line or lines they were broken from.
 std::string Joined(const std::vector<std::string>& rows);
 
+/// `relative` in `folder`, each '/' of it written as the platform's separator, as the windows
+/// show paths.
+std::string PathIn(const std::string& folder, std::string relative);
+
 /// Scrolls `memo` back to its first row, as the user would with its scroll bar.
 void ScrollToFirstRow(Memo* memo);
 

@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/cp1250_literal.h"
+#include "core/io_error.h"
 #include "ui/ui_test_util.h"
 
 namespace orvello::ui {
@@ -26,6 +29,39 @@ class ToolkitTest : public ::testing::Test {
   // The main window's message box.
   Memo* memo_ = window_->AddMemo({24, 176, 225, 49});
 };
+
+// The guard around the handlers is the same for every backend.
+TEST_F(ToolkitTest, AClickedHandlersErrorIsShownAndTheNextClickStillRuns) {
+  struct Case {
+    std::function<void()> fail;
+    std::string shown;
+  };
+  const Case cases[] = {
+      {[] { throw core::IoError(core::kFileNotFound); }, "File not found."},
+      {[] { throw core::IoError(32); }, "I/O error 32."},
+      {[] { throw std::runtime_error("zlyhal (1)"); }, "zlyhal (1)"},  // ')' is below '.'
+      {[] { throw std::runtime_error("Zlý stav"_cp1250); }, "Zlý stav."_cp1250},
+      {[] { throw std::runtime_error("done."); }, "done."},
+      {[] { throw 42; }, "Unknown error."},
+  };
+  Button* button = window_->AddButton({10, 10, 80, 20}, "Go");
+  window_->Show();
+  for (const Case& c : cases) {
+    errors_.clear();
+    int after = 0;
+    button->OnClick([&] {
+      c.fail();
+      ++after;
+    });
+    testing::Click(button);
+    EXPECT_EQ(std::vector<std::string>{c.shown}, errors_);
+    EXPECT_EQ(0, after);
+  }
+  int clicks = 0;
+  button->OnClick([&] { ++clicks; });
+  testing::Click(button);
+  EXPECT_EQ(1, clicks);
+}
 
 TEST_F(ToolkitTest, MemoRowsEndBetweenWordsOrAfterSeparatorsAndAnywhereOnlyInALongWord) {
   struct Case {

@@ -10,7 +10,6 @@
 #include <QTimer>
 
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -22,7 +21,6 @@
 namespace orvello::ui::qt {
 namespace {
 
-using ui::testing::Click;
 using ui::testing::MakeTestApplication;
 using ui::testing::TypeInto;
 
@@ -32,37 +30,6 @@ class QtApplicationTest : public ::testing::Test {
   std::unique_ptr<Application> app_ = MakeTestApplication(&errors_);
   std::unique_ptr<Window> main_ = app_->CreateWindow();
 };
-
-TEST_F(QtApplicationTest, AClickedHandlersErrorIsShownAndTheNextClickStillRuns) {
-  struct Case {
-    std::function<void()> fail;
-    const char* shown;
-  };
-  const Case cases[] = {
-      {[] { throw core::IoError(core::kFileNotFound); }, "File not found."},
-      {[] { throw core::IoError(32); }, "I/O error 32."},
-      {[] { throw std::runtime_error("zlyhal (1)"); }, "zlyhal (1)"},  // ')' is below '.'
-      {[] { throw std::runtime_error("Zlý stav"_cp1250); }, "Zlý stav."_cp1250},
-      {[] { throw std::runtime_error("done."); }, "done."},
-  };
-  Button* button = main_->AddButton({10, 10, 80, 20}, "Go");
-  main_->Show();
-  for (const Case& c : cases) {
-    errors_.clear();
-    int after = 0;
-    button->OnClick([&] {
-      c.fail();
-      ++after;
-    });
-    Click(button);
-    EXPECT_EQ(std::vector<std::string>{c.shown}, errors_);
-    EXPECT_EQ(0, after);
-  }
-  int clicks = 0;
-  button->OnClick([&] { ++clicks; });
-  Click(button);
-  EXPECT_EQ(1, clicks);
-}
 
 TEST_F(QtApplicationTest, ACreationErrorSkipsTheRestOfTheHandlerOnly) {
   Edit* edit = main_->AddEdit({0, 0, 100, 21}, "initial");

@@ -24,7 +24,9 @@ QStringList DriveRoots() {
   QStringList others;
   for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
     QString root = volume.rootPath();
-    if (!volume.isValid() || !volume.isReady() || !Cp1250Holds(root)) continue;
+    // A file mounted on its own (a container's /etc/hosts) is a volume too, but no drive.
+    if (!volume.isValid() || !volume.isReady() || !Cp1250Holds(root) || !QFileInfo(root).isDir())
+      continue;
     if (!roots.contains(root) && !others.contains(root)) others << root;
   }
   others.sort();
@@ -74,7 +76,6 @@ QtDirectoryList::QtDirectoryList(QWidget* parent, const Bounds& bounds, Applicat
   QDir start = QDir::current();
   while (!Cp1250Holds(start.absolutePath()) && start.cdUp()) {
   }
-  drive_ = DriveOf(start.absolutePath(), DriveRoots());
   if (!GoTo(start.absolutePath())) {
     current_ = start.absolutePath();
     Fill();
@@ -91,8 +92,7 @@ bool QtDirectoryList::SetDirectory(const std::string& path) {
 
 void QtDirectoryList::SetDrive(const std::string& drive) {
   QString root = QDir::fromNativeSeparators(ToQString(drive));
-  last_directory_of_drive_[drive_] = current_;
-  drive_ = root;
+  last_directory_of_drive_[DriveOf(current_, DriveRoots())] = current_;
   if (!GoTo(last_directory_of_drive_.value(root, root))) GoTo(root);
 }
 

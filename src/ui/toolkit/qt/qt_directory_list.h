@@ -18,8 +18,8 @@ class QListWidgetItem;
 
 namespace orvello::ui::qt {
 
-/// The roots of the mounted file systems that Windows-1250 can name, the root folder first, the
-/// others sorted; on Windows the drive letters ("C:").
+/// The roots of the mounted file systems that are folders and that Windows-1250 can name, the
+/// root folder first, the others sorted.
 QStringList DriveRoots();
 
 /// The root in `roots` that holds `path`: the longest one that is a prefix of it.
@@ -60,7 +60,6 @@ class QtDirectoryList : public QtControl<DirectoryList> {
   Application& app_;
   QListWidget* list_;
   QString current_;
-  QString drive_;
   QHash<QString, QString> last_directory_of_drive_;
   Handler on_change_;
 };

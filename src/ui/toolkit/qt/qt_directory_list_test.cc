@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
-#include <QTest>
 
 #include <filesystem>
 #include <memory>
@@ -42,14 +43,8 @@ class QtDirectoryListTest : public ::testing::Test {
     }
     return lines;
   }
-  // Double-clicks the line reading `text`, as the user would.
-  void Open(const char* utf8) {
-    auto items = widget()->findItems(QString::fromUtf8(utf8), Qt::MatchExactly);
-    ASSERT_EQ(1, items.size()) << utf8;
-    QRect rect = widget()->visualItemRect(items[0]);
-    QTest::mouseClick(widget()->viewport(), Qt::LeftButton, {}, rect.center());
-    QTest::mouseDClick(widget()->viewport(), Qt::LeftButton, {}, rect.center());
-  }
+  // Double-clicks the line reading `utf8`, as the user would.
+  void Open(const char* utf8) { ASSERT_TRUE(ui::testing::OpenDirectory(list_, utf8)) << utf8; }
   std::string Cwd() { return fs::current_path().string(); }
 
   fs::path saved_ = fs::current_path();
@@ -116,10 +111,23 @@ TEST_F(QtDirectoryListTest, SettingADriveShowsItsLastDirectory) {
   }
 }
 
-TEST(DriveRoots, RootComesFirstAndTheLongestRootHoldsAPath) {
+// A drive remembers the directories that lie on it, whatever drive was chosen last.
+TEST_F(QtDirectoryListTest, ADriveThatCannotBeEnteredTakesNoDirectoryOfAnother) {
+  ASSERT_TRUE(list_->SetDirectory(temp_.path() + "/kurz"));
+  std::string drive = DriveOf(QDir::currentPath(), DriveRoots()).toStdString();
+  list_->SetDrive(temp_.path() + "/missing");  // as an unreadable mount point would be
+  EXPECT_EQ(temp_.path() + "/kurz", list_->directory());
+  ASSERT_TRUE(list_->SetDirectory(temp_.path()));
+  list_->SetDrive(drive);
+  EXPECT_EQ(temp_.path(), list_->directory());
+}
+
+// A file mounted on its own (as containers mount /etc/hosts) is no drive.
+TEST(DriveRoots, RootComesFirstEachIsAFolderAndTheLongestRootHoldsAPath) {
   QStringList roots = DriveRoots();
   ASSERT_FALSE(roots.isEmpty());
   EXPECT_EQ(QStringLiteral("/"), roots.first());
+  for (const QString& root : roots) EXPECT_TRUE(QFileInfo(root).isDir()) << root.toStdString();
   QStringList some{QStringLiteral("/"), QStringLiteral("/media/usb"), QStringLiteral("/media")};
   EXPECT_EQ(QStringLiteral("/media/usb"), DriveOf(QStringLiteral("/media/usb/a"), some));
   EXPECT_EQ(QStringLiteral("/media"), DriveOf(QStringLiteral("/media/usb2"), some));

@@ -12,6 +12,7 @@
 #include "ui/toolkit/native_application.h"
 #include "ui/toolkit/toolkit_texts.h"
 #include "ui/toolkit/win32/win32_controls.h"
+#include "ui/toolkit/win32/win32_directory_list.h"
 #include "ui/toolkit/win32/win32_text.h"
 #include "ui/toolkit/win32/win32_window.h"
 
@@ -28,12 +29,6 @@ std::wstring DialogFilter(const std::string& filter) {
   result.push_back(L'\0');
   result.push_back(L'\0');
   return result;
-}
-
-std::wstring CurrentDirectory() {
-  std::wstring path(GetCurrentDirectoryW(0, nullptr), L'\0');
-  path.resize(GetCurrentDirectoryW(static_cast<DWORD>(path.size()), path.data()));
-  return path;
 }
 
 class Win32Application : public Application {
@@ -115,7 +110,7 @@ class Win32Application : public Application {
 
   bool AskForFile(const std::string& filter, std::wstring* chosen) {
     std::wstring dialog_filter = DialogFilter(filter);
-    std::wstring folder = CurrentDirectory();
+    std::wstring folder = WorkingDirectory();
     std::wstring buffer(32768, L'\0');
     OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;

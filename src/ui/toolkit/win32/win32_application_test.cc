@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/cp1250_literal.h"
-#include "core/io_error.h"
 #include "core/script_starter.h"
 #include "platform/win32_text.h"
 #include "test_util.h"
@@ -20,7 +18,6 @@
 namespace orvello::ui::win32 {
 namespace {
 
-using ui::testing::Click;
 using ui::testing::MakeTestApplication;
 using ui::testing::RunSoon;
 using ui::testing::ShownBounds;
@@ -31,31 +28,6 @@ class Win32ApplicationTest : public ::testing::Test {
   std::unique_ptr<Application> app_ = MakeTestApplication(&errors_);
   std::unique_ptr<Window> main_ = app_->CreateWindow();
 };
-
-TEST_F(Win32ApplicationTest, AClickedHandlersErrorIsShownAndTheNextClickStillRuns) {
-  struct Case {
-    std::function<void()> fail;
-    std::string shown;
-  };
-  const Case cases[] = {
-      {[] { throw core::IoError(core::kFileNotFound); }, "File not found."},
-      {[] { throw core::IoError(32); }, "I/O error 32."},
-      {[] { throw std::runtime_error("Zlý stav"_cp1250); }, "Zlý stav."_cp1250},
-      {[] { throw 42; }, "Unknown error."},
-  };
-  Button* button = main_->AddButton({10, 10, 80, 20}, "Go");
-  main_->Show();
-  for (const Case& c : cases) {
-    errors_.clear();
-    button->OnClick(c.fail);
-    Click(button);
-    EXPECT_EQ(std::vector<std::string>{c.shown}, errors_);
-  }
-  int clicks = 0;
-  button->OnClick([&] { ++clicks; });
-  Click(button);
-  EXPECT_EQ(1, clicks);
-}
 
 TEST_F(Win32ApplicationTest, ClosingTheMainWindowEndsTheLoopAndAnotherOnlyHides) {
   auto other = app_->CreateWindow();

@@ -29,12 +29,6 @@ std::vector<std::string> SystemDrives() {
   return drives;
 }
 
-std::wstring WorkingDirectory() {
-  std::wstring path(GetCurrentDirectoryW(0, nullptr), L'\0');
-  path.resize(GetCurrentDirectoryW(static_cast<DWORD>(path.size()), path.data()));
-  return path;
-}
-
 // `path` without a trailing backslash, except for a root ("C:\").
 std::wstring WithoutTrailingSeparator(std::wstring path) {
   while (path.size() > DriveOf(path).size() + 1 && path.back() == L'\\') path.pop_back();
@@ -88,6 +82,12 @@ HICON ShellIcon(const wchar_t* path, DWORD attributes, UINT extra) {
 }
 
 }  // namespace
+
+std::wstring WorkingDirectory() {
+  std::wstring path(GetCurrentDirectoryW(0, nullptr), L'\0');
+  path.resize(GetCurrentDirectoryW(static_cast<DWORD>(path.size()), path.data()));
+  return path;
+}
 
 std::wstring DriveOf(const std::wstring& path) {
   if (path.size() >= 2 && path[1] == L':') return path.substr(0, 2);

@@ -78,6 +78,9 @@ class Win32DirectoryList : public Win32Control<DirectoryList> {
   Handler on_change_;
 };
 
+/// The program's working directory, which the directory list browses and the file dialog opens.
+std::wstring WorkingDirectory();
+
 /// The drive of `path` as the drive list names it ("C:"), or the root of a network path.
 std::wstring DriveOf(const std::wstring& path);
 
