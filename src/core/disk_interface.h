@@ -72,8 +72,9 @@ class DiskInterface {
   /// lock: it must not stop anybody from reading, writing or listing the folder's files, and must
   /// leave nothing in the folder (no lock file), so what a run writes stays exactly what it
   /// computes. The system releases it when its holder's process ends, however it ends. Two
-  /// spellings of one folder are one lock. POSIX: flock() on a descriptor of the folder; Windows:
-  /// for example a named mutex whose name is made from the folder's identity. Never throws.
+  /// spellings of one folder are one lock, and a second holder is kept out even in the same
+  /// thread. POSIX: flock() on a descriptor of the folder; Windows: a named semaphore of one, named
+  /// after the folder's identity (a mutex would let its owning thread take it again). Never throws.
   virtual LockStatus LockFolder(const std::string& dir, std::unique_ptr<FolderLock>* lock) = 0;
 };
 

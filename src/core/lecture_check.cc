@@ -159,7 +159,7 @@ std::vector<Finding> CheckLecture(DiskInterface& disk, const CheckInput& input) 
   std::vector<Finding> findings;
   if (ScriptPathsHoldQuote(state.params)) {
     findings.push_back(
-        {input.media, 0, Severity::kError, RunRefuses(std::string_view(kQuoteInNameMessage + 2))});
+        {input.media, 0, Severity::kError, RunRefuses(AfterCounter(kQuoteInNameMessage))});
   }
   std::optional<uint32_t> recording_ms = CheckRecording(disk, state.params, &findings);
   CheckTimingFile(disk, &state, recording_ms, &findings);

@@ -4,6 +4,8 @@
 // The run's own message texts, in Windows-1250. A counted message is written as the counter
 // followed by its text, e.g. "3: Najprv nastavte ...".
 
+#include <string_view>
+
 #include "core/cp1250_literal.h"
 
 namespace orvello::core {
@@ -40,6 +42,9 @@ inline constexpr auto& kNotOneFileEnding =
 inline constexpr auto& kInOutputFolderEnding = "leží vo výstupnom adresári."_cp1250;
 
 inline constexpr auto& kRunSucceededMessage = "On line prednaska: OK"_cp1250;
+
+/// A counted message's own text, after its leading ": ", as a segment refusal or a check quotes it.
+constexpr std::string_view AfterCounter(std::string_view message) { return message.substr(2); }
 
 }  // namespace orvello::core
 

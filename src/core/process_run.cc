@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string_view>
+#include <utility>
 
 #include "core/batch_scripts.h"
 #include "core/event_list.h"
@@ -31,12 +32,6 @@ RunOutcome Refuse(const RunState& state, std::string_view message) {
 
 RunOutcome RefuseSegment(const RunState& state, const std::string& reason) {
   return Refuse(state, ": " + reason);
-}
-
-// The folder the recording lies in, as the run derives it ("." when the path names none).
-std::string RecordingFolder(const RunFields& fields, char separator) {
-  std::string folder = DeriveJobParameters(fields, separator).media_dir;
-  return folder.empty() ? "." : folder;
 }
 
 // The first segment whose name leads through a sub-folder into the output folder: the run would
@@ -70,15 +65,17 @@ void WriteSegmentPages(DiskInterface& disk, const RunState& state) {
 RunOutcome ProcessRun(const RunFields& fields, RunState* state, DiskInterface& disk,
                       ScriptStarter& starter) {
   ++state->message_counter;
+  JobParameters params = DeriveJobParameters(fields, disk.separator());
   if (!FileCanBeOpened(disk, fields.media)) return Refuse(*state, kNoMediaOrOutputMessage);
-  if (disk.IsSameFolder(RecordingFolder(fields, disk.separator()), fields.output))
+  // The recording's folder is "." when the media path names none.
+  if (disk.IsSameFolder(params.media_dir.empty() ? "." : params.media_dir, fields.output))
     return Refuse(*state, kOutputIsMediaFolderMessage);
   std::unique_ptr<FolderLock> lock;
   if (disk.LockFolder(fields.output, &lock) == LockStatus::kBusy)
     return Refuse(*state, kOutputBusyMessage);
   if (!ProbeOutputDir(disk, fields.output)) return Refuse(*state, kNoMediaOrOutputMessage);
 
-  state->params = DeriveJobParameters(fields, disk.separator());
+  state->params = std::move(params);
   if (!ReadTimingFile(disk, state->params.timing_path, &state->segments)) {
     return Refuse(*state, kTooManySegmentsMessage);
   }

@@ -21,9 +21,6 @@ namespace orvello::core {
 
 namespace {
 
-// A counted message's text after the counter's ": ".
-std::string AfterCounter(const char* message) { return std::string(message).substr(2); }
-
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 bool IsAbsolute(std::string_view name) {
@@ -100,7 +97,7 @@ std::optional<std::string> ReasonFor(const Segment& segment, int number,
   const std::string& name = segment.file_name;
   const bool copied = CopiedByScript(segment);
   const NameFacts facts = Examine(name);
-  if (copied && facts.quote) return AfterCounter(kQuoteInNameMessage);
+  if (copied && facts.quote) return std::string(AfterCounter(kQuoteInNameMessage));
   if (IsAbsolute(name) || facts.parent)
     return SegmentFileReason(number, name, kOutsideFolderEnding);
   if (!copied) return std::nullopt;
@@ -149,7 +146,7 @@ std::string SegmentFileReason(int number, const std::string& name, const char* e
 }
 
 SegmentRefusal TooManySegmentsRefusal() {
-  return {kMaxSegments + 1, AfterCounter(kTooManySegmentsMessage)};
+  return {kMaxSegments + 1, std::string(AfterCounter(kTooManySegmentsMessage))};
 }
 
 }  // namespace orvello::core

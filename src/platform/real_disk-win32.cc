@@ -26,6 +26,7 @@
 #include "core/encoding.h"
 #include "core/io_error.h"
 #include "platform/win32_error.h"
+#include "platform/win32_file_identity.h"
 #include "platform/win32_text.h"
 
 namespace orvello::platform {
@@ -165,14 +166,8 @@ class Win32FolderLock : public core::FolderLock {
 /// The identity of the folder `path`; false when it is not an existing folder.
 bool FolderIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION* info) {
   if (path.empty() || path.find('\0') != std::string::npos) return false;
-  // Backup semantics open a folder; no access right is needed to read its identity.
-  HANDLE folder =
-      CreateFileW(WidePath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (folder == INVALID_HANDLE_VALUE) return false;
-  bool known = GetFileInformationByHandle(folder, info);
-  CloseHandle(folder);
-  return known && (info->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  return FileIdentity(WidePath(path), info) &&
+         (info->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 class Win32Disk : public core::DiskInterface {
@@ -212,10 +207,7 @@ class Win32Disk : public core::DiskInterface {
 
   bool IsSameFolder(const std::string& a, const std::string& b) override {
     BY_HANDLE_FILE_INFORMATION first, second;
-    return FolderIdentity(a, &first) && FolderIdentity(b, &second) &&
-           first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
-           first.nFileIndexHigh == second.nFileIndexHigh &&
-           first.nFileIndexLow == second.nFileIndexLow;
+    return FolderIdentity(a, &first) && FolderIdentity(b, &second) && SameIdentity(first, second);
   }
 
   core::LockStatus LockFolder(const std::string& dir,

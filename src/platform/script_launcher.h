@@ -8,9 +8,9 @@
 
 namespace orvello::platform {
 
-/// Starts a run's scripts the way this platform can: on Windows through the shell, elsewhere
-/// through the bundled script runner (orvello-script), found beside the running program and
-/// started directly, never through a shell, with the script's folder as its working directory.
+/// Starts a run's scripts through the bundled script runner (orvello-script, orvello-script.exe
+/// on Windows), found beside the running program and started directly, never through a shell or
+/// the system's command interpreter, with the script's folder as its working directory.
 class ScriptLauncher : public core::ScriptStarter {
  public:
   /// The outcome of one started script, known only when waiting.

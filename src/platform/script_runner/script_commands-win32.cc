@@ -16,6 +16,7 @@
 #include "core/encoding.h"
 #include "platform/real_disk.h"
 #include "platform/script_runner/script_commands.h"
+#include "platform/win32_file_identity.h"
 #include "platform/win32_process.h"
 #include "platform/win32_text.h"
 
@@ -50,20 +51,8 @@ bool IsFolder(DWORD attributes) {
 
 // True when `a` and `b` are one existing file, however named.
 bool SameFile(const std::wstring& a, const std::wstring& b) {
-  BY_HANDLE_FILE_INFORMATION info[2];
-  const std::wstring* paths[] = {&a, &b};
-  for (int i = 0; i < 2; ++i) {
-    HANDLE file =
-        CreateFileW(paths[i]->c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    bool known = GetFileInformationByHandle(file, &info[i]);
-    CloseHandle(file);
-    if (!known) return false;
-  }
-  return info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
-         info[0].nFileIndexHigh == info[1].nFileIndexHigh &&
-         info[0].nFileIndexLow == info[1].nFileIndexLow;
+  BY_HANDLE_FILE_INFORMATION first, second;
+  return FileIdentity(a, &first) && FileIdentity(b, &second) && SameIdentity(first, second);
 }
 
 // The folders a program named without a folder is looked for in: the working directory, then
