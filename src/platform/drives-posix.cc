@@ -1,12 +1,15 @@
 // Implementation details: the mounted file systems come from /proc/self/mounts (the system's
 // mount table where there is no /proc). Those whose source is not a device path (proc, sysfs,
-// tmpfs, cgroups and the like) are no drives a user would browse.
+// tmpfs, cgroups and the like) are no drives a user would browse, and neither is a single file
+// mounted onto another (as containers mount their /etc/hosts).
 #include "platform/drives.h"
 
 #include <mntent.h>
 #include <stdio.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "core/encoding.h"
 
@@ -20,6 +23,8 @@ std::vector<std::string> ListDrives() {
     while (const mntent* entry = getmntent(table)) {
       std::string root;
       if (entry->mnt_fsname[0] != '/' || !core::Utf8ToCp1250(entry->mnt_dir, &root)) continue;
+      std::error_code ec;
+      if (!std::filesystem::is_directory(entry->mnt_dir, ec)) continue;
       if (root != "/") others.push_back(root);
     }
     endmntent(table);
