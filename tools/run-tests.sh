@@ -10,20 +10,23 @@ cd "$root"
 jobs=$(nproc)
 fuzz_seconds=${ORVELLO_FUZZ_SECONDS:-20}
 
+# Each step's heading says how long the run has taken so far, so the slow steps show in CI's log.
+step() { echo "== [$((SECONDS / 60))m$((SECONDS % 60))s] $*"; }
+
 tools/install-deps.sh test
 export QT_QPA_PLATFORM=offscreen
 
-echo "== Build and test (g++)"
+step "Build and test (g++)"
 cmake --preset testing >/dev/null
 cmake --build --preset testing -j"$jobs"
 ctest --preset testing -j"$jobs"
 
-echo "== Build and test under AddressSanitizer and UndefinedBehaviorSanitizer (clang)"
+step "Build and test under AddressSanitizer and UndefinedBehaviorSanitizer (clang)"
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset sanitize -j"$jobs"
 
-echo "== Build the Windows programs (mingw-w64) and run their tests under Wine"
+step "Build the Windows programs (mingw-w64) and run their tests under Wine"
 # One Wine prefix for every Windows test of this run, made on first use and gone afterwards with
 # everything Wine left running in it; a virtual display for the shell, which Wine runs in a window.
 wine_prefix=$(mktemp -d)
@@ -38,7 +41,7 @@ WINEPREFIX=$wine_prefix xvfb-run -a ctest --preset windows -j"$jobs"
 end_wine
 trap - EXIT
 
-echo "== Fuzz each target for ${fuzz_seconds}s, starting from its seeds in fuzz/corpus/"
+step "Fuzz each target for ${fuzz_seconds}s, starting from its seeds in fuzz/corpus/"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$jobs"
 for fuzzer in build/fuzz/fuzz/*_fuzzer; do
@@ -51,9 +54,9 @@ for fuzzer in build/fuzz/fuzz/*_fuzzer; do
   rm -rf "$corpus" "$corpus.log"
 done
 
-echo "== The README's first command: publish the bundled example"
+step "The README's first command: publish the bundled example"
 tools/run-example.sh
 
-echo "== Publish the example and check the site in headless chromium"
+step "Publish the example and check the site in headless chromium"
 (cd tests/browser && npm ci --no-audit --no-fund --loglevel=error && node --test)
-echo "All tests passed."
+echo "All tests passed in $((SECONDS / 60))m$((SECONDS % 60))s."
