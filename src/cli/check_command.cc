@@ -5,8 +5,10 @@
 #include "cli/check_command.h"
 
 #include <ostream>
+#include <utility>
 
 #include "cli/cli.h"
+#include "cli/converter_check.h"
 #include "cli/option_parser.h"
 #include "core/encoding.h"
 #include "core/io_error.h"
@@ -50,16 +52,18 @@ bool RefuseSwitch(const std::string& flag, std::string* err) {
 }  // namespace
 
 int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::string media, style;
-  bool style_given = false;
+  std::string media, style, ffmpeg, converter;
+  bool style_given = false, ffmpeg_given = false;
   const ValueOption options[] = {{"--media", &media, true},
-                                 {"--style", &style, false, &style_given}};
+                                 {"--style", &style, false, &style_given},
+                                 {"--ffmpeg", &ffmpeg, false, &ffmpeg_given}};
   core::CheckInput input;
   std::string problem;
   if (!ParseOptions(args, options, RefuseSwitch, &problem) ||
       !ToField("--media", WithSystemSeparators(media), &input.media, &problem) ||
       (style_given &&
-       !ToField("--style", WithSystemSeparators(style), &input.style.emplace(), &problem))) {
+       !ToField("--style", WithSystemSeparators(style), &input.style.emplace(), &problem)) ||
+      !ChosenConverter(ffmpeg_given, ffmpeg, &converter, &problem)) {
     err << "orvello-cli check: " << problem << "\n" << kUsage;
     return kExitUsage;
   }
@@ -71,12 +75,15 @@ int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     PrintIoError("orvello-cli check", error, err);
     return kExitIoError;
   }
+  for (core::Finding& finding : CheckConverter(*disk, input, converter))
+    findings.push_back(std::move(finding));
   Counts counts = PrintFindings(findings, out);
   PrintSummary(counts, out);
   return counts.errors > 0 ? kExitRefused : kExitSuccess;
 }
 
-void CheckBeforePublishing(const std::string& media, const std::string& style, std::ostream& err) {
+void CheckBeforePublishing(const std::string& media, const std::string& style,
+                           const std::string& converter, std::ostream& err) {
   core::CheckInput input;
   std::string problem;
   if (!ToField("--media", WithSystemSeparators(media), &input.media, &problem) ||
@@ -86,6 +93,8 @@ void CheckBeforePublishing(const std::string& media, const std::string& style, s
   auto disk = platform::MakeRealDisk();
   try {
     std::vector<core::Finding> findings = core::CheckLecture(*disk, input);
+    for (core::Finding& finding : CheckConverter(*disk, input, converter))
+      findings.push_back(std::move(finding));
     if (!findings.empty()) PrintSummary(PrintFindings(findings, err), err);
   } catch (const core::IoError&) {
   }
