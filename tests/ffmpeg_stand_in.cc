@@ -5,7 +5,7 @@
 //
 // and logs as the converter does at that level: "[info]" lines with the input's Duration, then
 // statistics lines ending in CR, one for each tenth of the recording, 0.3 seconds apart. A
-// RealMedia INPUT (it starts with ".RMF") of N bytes lasts N / 1000 seconds; OUTPUT gets "ftyp"
+// RealMedia or AVI INPUT (it starts with ".RMF" or "RIFF") of N bytes lasts N / 1000 seconds; OUTPUT gets "ftyp"
 // and the input's bytes ("-" writes nothing). Anything else is
 // "Invalid data": OUTPUT gets half a file, the error goes out tagged "[error]", status 1. Names
 // arrive whole from the wide command line; the log is UTF-8.
@@ -67,7 +67,7 @@ int main() {
   const fs::path& output = args.back();
   std::ifstream in(input, std::ios::binary);
   std::string bytes(std::istreambuf_iterator<char>(in), {});
-  if (!in.is_open() || !bytes.starts_with(".RMF")) {
+  if (!in.is_open() || !(bytes.starts_with(".RMF") || bytes.starts_with("RIFF"))) {
     Write(output, "ftyp, half a file");
     Log("[error] " + Utf8(input) + ": Invalid data found when processing input\n");
     return 1;

@@ -36,6 +36,7 @@ class CheckCommandTest : public ::testing::Test {
     fs::copy(ORVELLO_SOURCE_DIR "/examples", dir_.path(), fs::copy_options::recursive);
     previous_ = fs::current_path();
     fs::current_path(dir_.path());
+    testing::RemovePlayerFiles("Style");  // the player's findings have tests of their own
   }
   void TearDown() override { fs::current_path(previous_); }
 
