@@ -35,7 +35,7 @@ class PlayerRunTest : public ::testing::Test {
                   "00:00:02 00:00:04 V klip.avi\r\n"
                   "00:00:04 0:00:06  H </script><!--<script>.htm\r\n"
                   "xx:00:06 00:00:08 V klip.avi\r\n"
-                  "00:00:09 00:00:07 P ko\xE8ka.gif\r\n"  // "kočka.gif"
+                  "00:00:09 00:00:07 P <!--<script>ko\xE8ka\x01.gif\r\n"  // "kočka"
                   "00:01:10 bad      H bez.htm\r\n");
     disk_.AddFile("C:\\lect\\</script><!--<script>.htm",
                   "<html><head><TITLE lang=sk>\r\n  Str\xE1nka \"o\" &amp; \x01ni\xE8om "
@@ -74,8 +74,10 @@ TEST_F(PlayerRunTest, WritesThePageTheChaptersAndTheConversionScriptByteForByte)
       "\\ud83d\\ude00\\u003c/script\\u003e\",\"page\":\"p03.htm\"},"
       "{\"number\":4,\"start\":6,\"end\":8,\"type\":\"V\",\"shows\":\"klip02.mp4\","
       "\"thumbnail\":\"video.gif\",\"title\":\"klip\",\"page\":\"p04.htm\"},"
-      "{\"number\":5,\"start\":9,\"end\":7,\"type\":\"P\",\"shows\":\"ko\\u010dka.gif\","
-      "\"thumbnail\":\"ko\\u010dka.gif\",\"title\":\"ko\\u010dka\",\"page\":\"p05.htm\"},"
+      "{\"number\":5,\"start\":9,\"end\":7,\"type\":\"P\","
+      "\"shows\":\"\\u003c!--\\u003cscript\\u003eko\\u010dka\\u0001.gif\","
+      "\"thumbnail\":\"\\u003c!--\\u003cscript\\u003eko\\u010dka\\u0001.gif\","
+      "\"title\":\"\\u003c!--\\u003cscript\\u003eko\\u010dka\\u0001\",\"page\":\"p05.htm\"},"
       "{\"number\":6,\"start\":70,\"end\":70,\"type\":\"H\",\"shows\":\"sld06.htm\","
       "\"thumbnail\":\"web.gif\",\"title\":\"bez\",\"page\":\"p06.htm\"}]}</script>";
   EXPECT_EQ(disk_.Contents("C:\\out\\prehravac.htm"),
@@ -88,7 +90,7 @@ TEST_F(PlayerRunTest, WritesThePageTheChaptersAndTheConversionScriptByteForByte)
             "\r\n3\r\n00:00:04.000 --> 00:00:06.000\r\n"
             "Str\xC3\xA1nka \"o\" &amp;  ni\xC4\x8Dom \xF0\x9F\x98\x80&lt;/script&gt;\r\n"
             "\r\n4\r\n00:00:06.000 --> 00:00:08.000\r\nklip\r\n"
-            "\r\n5\r\n00:00:09.000 --> 00:00:09.000\r\nko\xC4\x8Dka\r\n"
+            "\r\n5\r\n00:00:09.000 --> 00:00:09.000\r\n&lt;!--&lt;script&gt;ko\xC4\x8Dka \r\n"
             "\r\n6\r\n00:01:10.000 --> 00:01:10.000\r\nbez\r\n");
   const std::string options =
       " -c:v libx264 -preset veryfast -pix_fmt yuv420p -vf \"scale=trunc(iw/2)*2:trunc(ih/2)*2\""
