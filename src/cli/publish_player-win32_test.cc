@@ -23,6 +23,7 @@ TEST(PublishPlayerOnWindows, ConvertsWithTheConverterBesideTheProgram) {
   testing::ScopedTempDir temp;
   const std::string base = temp.path() + "\\predn\xC3\xA1\xC5\xA1ky";  // "prednášky"
   const std::string examples = ORVELLO_SOURCE_DIR "/examples/";
+  fs::create_directories(HostPath(base));
   for (const char* folder : {"lecture", "Style", "Producer"}) {
     fs::copy(HostPath(examples + folder), HostPath(base + "\\" + folder),
              fs::copy_options::recursive);
