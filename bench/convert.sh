@@ -2,7 +2,8 @@
 # Measures konvertuj.bat's conversion of a recording through the script runner (orvello-script,
 # which reads the converter's log through a pipe and shows its progress) against the same ffmpeg
 # command run by hand, in pairs: each pair runs both on the same recording one right after the
-# other, in alternating order, and the table gives each pair's ratio and their median.
+# other, in alternating order, and the table gives each pair's ratios and their medians. Needs
+# GNU time (/usr/bin/time, Debian package `time`).
 #
 #   bench/convert.sh                  builds a release orvello-script into build/bench
 #   ORVELLO_SCRIPT=path bench/convert.sh   measures that runner instead
@@ -40,25 +41,36 @@ options=(-nostdin -hide_banner -loglevel level+info -y -i lecture.rm -c:v libx26
 printf '"%s" -nostdin -hide_banner -loglevel level+info -y -i "lecture.rm" -c:v libx264 -preset veryfast -pix_fmt yuv420p -vf "scale=trunc(iw/2)*2:trunc(ih/2)*2" -c:a aac -movflags +faststart -f mp4 "zaznam.mp4.tmp" && Move /Y "zaznam.mp4.tmp" "zaznam.mp4"\r\n' \
   "$ffmpeg" >konvertuj.bat
 
+# "wall cpu": the wall time and the processor time (user + system, the converter's included) of
+# "$@", in seconds. The processor time hardly depends on what else the machine does.
 seconds_of() {
   local start=$EPOCHREALTIME
-  "$@" >/dev/null 2>&1
-  awk -v s="$start" -v e="$EPOCHREALTIME" 'BEGIN { printf "%.3f", e - s }'
+  /usr/bin/time -f '%U %S' -o cpu.txt "$@" >/dev/null 2>&1
+  awk -v s="$start" -v e="$EPOCHREALTIME" -v u="$(cut -d' ' -f1 cpu.txt)" \
+    -v k="$(cut -d' ' -f2 cpu.txt)" 'BEGIN { printf "%.3f %.2f", e - s, u + k }'
 }
 runner() { seconds_of "$ORVELLO_SCRIPT" konvertuj.bat; }
 by_hand() { seconds_of sh -c '"$0" "$@" hand.mp4.tmp && mv hand.mp4.tmp hand.mp4' "$ffmpeg" \
   "${options[@]}"; }
 
 echo "A recording of $seconds s ($(du -h lecture.rm | cut -f1)), $(nproc) cores, in $base:"
-printf '| pair | through the runner (s) | by hand (s) | ratio |\n|---:|---:|---:|---:|\n'
+printf '| pair | through the runner: wall (s) | CPU (s) | by hand: wall (s) | CPU (s) | wall ratio | CPU ratio |\n'
+printf '|---:|---:|---:|---:|---:|---:|---:|\n'
 : >ratios.txt
+: >cpu_ratios.txt
 for ((r = 1; r <= runs; ++r)); do
   if ((r % 2)); then t_runner=$(runner); t_hand=$(by_hand); else t_hand=$(by_hand); t_runner=$(runner); fi
   [ -f zaznam.mp4 ] && [ -f hand.mp4 ] || { echo "a conversion failed" >&2; exit 1; }
-  ratio=$(awk -v a="$t_runner" -v b="$t_hand" 'BEGIN { printf "%.3f", a / b }')
+  read -r w_runner c_runner <<<"$t_runner"
+  read -r w_hand c_hand <<<"$t_hand"
+  ratio=$(awk -v a="$w_runner" -v b="$w_hand" 'BEGIN { printf "%.3f", a / b }')
+  cpu_ratio=$(awk -v a="$c_runner" -v b="$c_hand" 'BEGIN { printf "%.3f", a / b }')
   echo "$ratio" >>ratios.txt
-  printf '| %d | %s | %s | %s |\n' "$r" "$t_runner" "$t_hand" "$ratio"
+  echo "$cpu_ratio" >>cpu_ratios.txt
+  printf '| %d | %s | %s | %s | %s | %s | %s |\n' "$r" "$w_runner" "$c_runner" "$w_hand" "$c_hand" \
+    "$ratio" "$cpu_ratio"
   rm -f zaznam.mp4 hand.mp4
 done
-printf '\nMedian ratio: %s\n' "$(sort -n ratios.txt | awk '{ v[NR] = $1 } END {
-  print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }')"
+median() { sort -n "$1" | awk '{ v[NR] = $1 } END {
+  print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
+printf '\nMedian ratio: wall %s, CPU %s\n' "$(median ratios.txt)" "$(median cpu_ratios.txt)"
