@@ -11,6 +11,7 @@
 
 #include "core/batch_scripts.h"
 #include "core/file_checks.h"
+#include "core/file_names.h"
 #include "core/io_error.h"
 #include "core/job_parameters.h"
 #include "core/messages.h"
@@ -42,10 +43,6 @@ std::optional<uint32_t> CheckRecording(DiskInterface& disk, const JobParameters&
   return std::nullopt;
 }
 
-// No file system takes a longer path (Windows' long paths hold 32767 characters, POSIX systems'
-// fewer), so a longer name is not looked for: that would only copy it twice more.
-constexpr size_t kLongestPath = 32767;
-
 bool IsMissing(int code) { return code == kFileNotFound || code == kInvalidFilename; }
 
 // What a file that cannot be opened costs: the run stops at a file it reads itself, the copy
@@ -67,6 +64,7 @@ std::string MissingSegmentFile(const Segment& segment, int code) {
 
 void CheckSegmentFile(DiskInterface& disk, const JobParameters& params, const Segment& segment,
                       size_t line, std::vector<Finding>* findings) {
+  // A longer name is not looked for: that would only copy it twice more.
   if (segment.file_name.size() > kLongestPath) {
     findings->push_back({params.timing_path, line, Severity::kError,
                          Quoted(segment.file_name) +
