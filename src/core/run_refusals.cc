@@ -97,7 +97,7 @@ std::optional<std::string> ReasonFor(const Segment& segment, int number,
   const std::string& name = segment.file_name;
   const bool copied = CopiedByScript(segment);
   const NameFacts facts = Examine(name);
-  if (copied && facts.quote) return std::string(AfterCounter(kQuoteInNameMessage));
+  if (facts.quote) return std::string(AfterCounter(kQuoteInNameMessage));
   if (IsAbsolute(name) || facts.parent)
     return SegmentFileReason(number, name, kOutsideFolderEnding);
   if (!copied) return std::nullopt;
