@@ -67,6 +67,23 @@ TEST_F(PublishExampleTest, WaitRunsBothScriptsThroughTheStandIn) {
   EXPECT_TRUE(fs::exists(out_ + "/proces.bat"));
 }
 
+// The pages show a slide as "slides/s.jpg"; the copy once put it at "out/s.jpg".
+TEST_F(PublishExampleTest, SlidesInSubFoldersArePublishedWhereThePagesLookForThem) {
+  fs::create_directories(example_ + "/lecture/slides/deep");
+  WriteFileBytes(example_ + "/lecture/slides/s.jpg", "S");
+  WriteFileBytes(example_ + "/lecture/slides/deep/t.gif", "T");
+  std::string timing = ReadFileBytes(example_ + "/lecture/prednaska.txt");
+  WriteFileBytes(example_ + "/lecture/prednaska.txt",
+                 timing +
+                     "00:00:14 00:00:14 P slides/s.jpg\r\n00:00:14 00:00:14 P "
+                     "slides/deep/t.gif\r\n");
+  ASSERT_EQ(Publish(example_ + "/Producer"), kExitSuccess) << err_text_;
+  EXPECT_EQ(Out("slides/s.jpg"), "S");
+  EXPECT_EQ(Out("slides/deep/t.gif"), "T");
+  EXPECT_FALSE(fs::exists(out_ + "/s.jpg"));
+  EXPECT_NE(Out("sld08.htm").find("slides/s.jpg"), std::string::npos);
+}
+
 TEST_F(PublishExampleTest, AFailedScriptEndsWithStatusThree) {
   fs::create_directories(dir_.path() + "/NoTool");
   EXPECT_EQ(Publish(dir_.path() + "/NoTool"), kExitScriptFailed);

@@ -27,7 +27,9 @@ struct SegmentRefusal {
 ///    into the line;
 /// 4. it is copied and the last component of its name is one that the run or its scripts write
 ///    into the output folder (IsOutputName): the copy would replace the run's own file, one of
-///    its scripts included, with a file from the lecture folder.
+///    its scripts included, with a file from the lecture folder;
+/// 5. it is copied and lands on the place of an earlier copied segment (CopyClashFinder), or its
+///    first sub-folder is named like a file of rule 4.
 /// 'H' pages are read in their own folder and never copied, so only rules 1 and 2 apply to them.
 ///
 /// Looks at nothing but `state.segments` and `state.params.media_name` (the recording's output

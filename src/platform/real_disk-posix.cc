@@ -256,6 +256,18 @@ class PosixDisk : public core::DiskInterface {
     return std::make_unique<ReplacingOutputFile>(fd, path, std::move(temp), std::move(native));
   }
 
+  void CreateFolder(const std::string& path) override {
+    std::string native = CheckedNativeName(path);
+    if (::mkdir(native.c_str(), 0777) == 0) return;
+    int err = errno;
+    struct stat info;
+    if (err == EEXIST && ::lstat(native.c_str(), &info) == 0) {
+      if (S_ISDIR(info.st_mode)) return;
+      throw IoError(core::kFileAccessDenied, path);
+    }
+    throw IoError(OpenErrorCode(err, native), path);
+  }
+
   bool IsSameFolder(const std::string& a, const std::string& b) override {
     struct stat first, second;
     return FolderIdentity(a, &first) && FolderIdentity(b, &second) &&

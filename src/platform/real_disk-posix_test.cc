@@ -124,6 +124,16 @@ TEST_F(RealDiskTest, ExhaustedDescriptorsAreTooManyOpenFiles) {
   EXPECT_EQ(4, write_code);
 }
 
+// A link in the place of a sub-folder the run creates would lead the copies elsewhere.
+TEST_F(RealDiskTest, CreateFolderRefusesALinkInItsPlace) {
+  ASSERT_EQ(0, ::symlink(Path("sub").c_str(), Path("link").c_str()));
+  ASSERT_EQ(0, ::symlink(Path("nowhere").c_str(), Path("dangling").c_str()));
+  EXPECT_EQ(5, ErrorCodeOf([&] { disk_->CreateFolder(Path("link")); }));
+  EXPECT_EQ(5, ErrorCodeOf([&] { disk_->CreateFolder(Path("dangling")); }));
+  EXPECT_FALSE(fs::exists(Path("nowhere")));
+  EXPECT_TRUE(fs::is_symlink(Path("link")));
+}
+
 TEST_F(RealDiskTest, ReplaceKeepsTheOldMode) {
   ::chmod(Path("exists.txt").c_str(), 0604);
   std::unique_ptr<core::OutputFile> file = disk_->OpenForReplace(Path("exists.txt"));
