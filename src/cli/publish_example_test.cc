@@ -84,6 +84,33 @@ TEST_F(PublishExampleTest, SlidesInSubFoldersArePublishedWhereThePagesLookForThe
   EXPECT_NE(Out("sld08.htm").find("slides/s.jpg"), std::string::npos);
 }
 
+// The output folder may come with the lecture, links included: neither the run nor its scripts
+// write through one. A link for a sub-folder the run needs stops the run before any copy.
+TEST_F(PublishExampleTest, PlantedLinksInTheOutputFolderAreNeverWrittenThrough) {
+  const std::string victims = dir_.path() + "/home";
+  fs::create_directories(victims);
+  for (const char* name : {"Skus.txt", "p01.htm", "slide01.jpg", "web.gif"}) {
+    WriteFileBytes(victims + "/" + name, "precious");
+    fs::create_symlink(victims + "/" + name, out_ + "/" + name);
+  }
+  fs::create_symlink(victims + "/new.txt", out_ + "/event.txt");
+  ASSERT_EQ(Publish(example_ + "/Producer"), kExitSuccess) << err_text_;
+  for (const char* name : {"Skus.txt", "p01.htm", "slide01.jpg", "web.gif"})
+    EXPECT_EQ(ReadFileBytes(victims + "/" + name), "precious") << name;
+  EXPECT_FALSE(fs::exists(victims + "/new.txt"));
+  EXPECT_EQ(Out("slide01.jpg"), ReadFileBytes(example_ + "/lecture/slide01.jpg"));
+  EXPECT_EQ(Out("web.gif"), ReadFileBytes(example_ + "/Style/web.gif"));
+  EXPECT_FALSE(fs::is_symlink(out_ + "/p01.htm"));
+
+  fs::create_directories(example_ + "/lecture/slides");
+  WriteFileBytes(example_ + "/lecture/slides/s.jpg", "S");
+  WriteFileBytes(example_ + "/lecture/prednaska.txt", "00:00:00 00:00:14 P slides/s.jpg\r\n");
+  fs::create_directory_symlink(victims, out_ + "/slides");
+  EXPECT_EQ(Publish(example_ + "/Producer"), kExitIoError);
+  EXPECT_EQ(err_text_, "orvello-cli: " + out_ + "/slides: File access denied.\n");
+  EXPECT_FALSE(fs::exists(victims + "/s.jpg"));
+}
+
 TEST_F(PublishExampleTest, AFailedScriptEndsWithStatusThree) {
   fs::create_directories(dir_.path() + "/NoTool");
   EXPECT_EQ(Publish(dir_.path() + "/NoTool"), kExitScriptFailed);
