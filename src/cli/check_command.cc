@@ -4,7 +4,9 @@
 // Windows-1250 and go out in UTF-8.
 #include "cli/check_command.h"
 
+#include <algorithm>
 #include <ostream>
+#include <span>
 
 #include "cli/cli.h"
 #include "cli/option_parser.h"
@@ -23,16 +25,20 @@ struct Counts {
   int warnings = 0;
 };
 
-Counts PrintFindings(const std::vector<core::Finding>& findings, std::ostream& out) {
+Counts CountFindings(const std::vector<core::Finding>& findings) {
   Counts counts;
+  for (const core::Finding& finding : findings)
+    ++(finding.severity == core::Severity::kError ? counts.errors : counts.warnings);
+  return counts;
+}
+
+void PrintFindings(std::span<const core::Finding> findings, std::ostream& out) {
   for (const core::Finding& finding : findings) {
-    bool error = finding.severity == core::Severity::kError;
-    ++(error ? counts.errors : counts.warnings);
     out << core::Cp1250ToUtf8(finding.file);
     if (finding.line > 0) out << ":" << finding.line;
-    out << (error ? ": error: " : ": warning: ") << core::Cp1250ToUtf8(finding.text) << "\n";
+    out << (finding.severity == core::Severity::kError ? ": error: " : ": warning: ")
+        << core::Cp1250ToUtf8(finding.text) << "\n";
   }
-  return counts;
 }
 
 std::string Counted(int count, const char* noun) {
@@ -44,7 +50,8 @@ void PrintSummary(Counts counts, std::ostream& out) {
 }
 
 // The recording tool that proces.bat runs, named as proces.bat names it. The run never learns
-// whether it ran (the scripts run after its message), so its absence is an error of its own here.
+// whether it ran (the scripts run after its message), so its absence is an error of its own here,
+// put first, where the check before publishing never leaves it out.
 void CheckRecordingTool(const std::string& producer, std::vector<core::Finding>* findings) {
   std::string tool = producer + platform::kPathSeparator + "rmevents";
   platform::ProgramState state = platform::CheckProgram(tool);
@@ -52,8 +59,9 @@ void CheckRecordingTool(const std::string& producer, std::vector<core::Finding>*
   std::string what = state == platform::ProgramState::kMissing
                          ? "there is no such program"
                          : "this is not a program that may be run";
-  findings->push_back({tool, 0, core::Severity::kError,
-                       what + "; proces.bat cannot process the recording, though the run says OK"});
+  findings->insert(findings->begin(),
+                   {tool, 0, core::Severity::kError,
+                    what + "; proces.bat cannot process the recording, though the run says OK"});
 }
 
 bool RefuseSwitch(const std::string& flag, std::string* err) {
@@ -89,7 +97,8 @@ int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     return kExitIoError;
   }
   if (producer_given) CheckRecordingTool(producer_field, &findings);
-  Counts counts = PrintFindings(findings, out);
+  PrintFindings(findings, out);
+  Counts counts = CountFindings(findings);
   PrintSummary(counts, out);
   return counts.errors > 0 ? kExitRefused : kExitSuccess;
 }
@@ -107,7 +116,14 @@ void CheckBeforePublishing(const std::string& media, const std::string& style,
   try {
     std::vector<core::Finding> findings = core::CheckLecture(*disk, input);
     CheckRecordingTool(producer_field, &findings);
-    if (!findings.empty()) PrintSummary(PrintFindings(findings, err), err);
+    if (findings.empty()) return;
+    size_t shown = std::min(findings.size(), kMostFindingsBeforePublishing);
+    PrintFindings(std::span(findings).first(shown), err);
+    if (shown < findings.size()) {
+      err << "… and " << findings.size() - shown << " more: orvello-cli check --media " << media
+          << " --style " << style << " lists them all\n";
+    }
+    PrintSummary(CountFindings(findings), err);
   } catch (const core::IoError&) {
   }
 }
