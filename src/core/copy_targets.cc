@@ -48,8 +48,8 @@ void CreateFolders(DiskInterface& disk, std::string path, std::string_view folde
   }
 }
 
-}  // namespace
-
+// The last separator of `name` as the system with the path separator `separator` reads it ('/'
+// everywhere, and `separator`), or npos.
 size_t LastSeparatorOn(std::string_view name, char separator) {
   for (size_t at = name.size(); at > 0; --at) {
     if (IsSeparatorOn(name[at - 1], separator)) return at - 1;
@@ -57,8 +57,17 @@ size_t LastSeparatorOn(std::string_view name, char separator) {
   return std::string_view::npos;
 }
 
+// The end of the sub-folder part of `name`, or npos when it names a file without one, or no file
+// at all (a name ending in a separator, which copies nothing).
+size_t SubFolderEnd(std::string_view name, char separator) {
+  size_t cut = LastSeparatorOn(name, separator);
+  return cut + 1 == name.size() ? std::string_view::npos : cut;
+}
+
+}  // namespace
+
 std::string CopyDestination(const JobParameters& params, std::string_view name, char separator) {
-  if (LastSeparatorOn(name, separator) == std::string_view::npos) return params.output_dir_bare;
+  if (SubFolderEnd(name, separator) == std::string_view::npos) return params.output_dir_bare;
   std::string destination = params.output_dir;
   for (char c : name) destination.push_back(c == '/' ? separator : c);
   return destination;
@@ -71,16 +80,21 @@ void CreateCopySubFolders(DiskInterface& disk, const RunState& state) {
     if (!CopiedByScript(segment)) continue;
     std::string_view name = segment.file_name;
     if (name.size() > kLongestPath) continue;  // its copy fails on any system
-    size_t cut = LastSeparatorOn(name, disk.separator());
+    size_t cut = SubFolderEnd(name, disk.separator());
     if (cut != std::string_view::npos && done.insert(name.substr(0, cut)).second)
       CreateFolders(disk, state.params.output_dir, name.substr(0, cut));
   }
 }
 
 std::optional<std::string> CopyClashFinder::Add(const Segment& segment, int number) {
-  // A name no file system takes lands nowhere: its copy fails, whatever else is copied.
-  if (!CopiedByScript(segment) || segment.file_name.size() > kLongestPath) return std::nullopt;
-  std::vector<std::string> components = WindowsComponents(segment.file_name);
+  // A name no file system takes, or one that names no file, lands nowhere: its copy fails or
+  // copies nothing, whatever else is copied.
+  const std::string& name = segment.file_name;
+  if (!CopiedByScript(segment) || name.size() > kLongestPath || name.empty() ||
+      IsNameSeparator(name.back())) {
+    return std::nullopt;
+  }
+  std::vector<std::string> components = WindowsComponents(name);
   if (components.empty()) return std::nullopt;
   if (auto reason = Clash(segment, number, components)) return reason;
   size_t at = 0;
@@ -88,7 +102,7 @@ std::optional<std::string> CopyClashFinder::Add(const Segment& segment, int numb
     auto [child, added] = children_.try_emplace({at, std::move(components[k])}, places_.size());
     if (added) {
       bool last = k + 1 == components.size();
-      places_.push_back({number, last ? &segment.file_name : nullptr});
+      places_.push_back({number, last ? &name : nullptr});
     }
     at = child->second;
   }

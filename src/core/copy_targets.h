@@ -16,13 +16,10 @@
 
 namespace orvello::core {
 
-/// The position of the last separator in a segment file's name as the system with the path
-/// separator `separator` reads it ('/' everywhere, and `separator`), or npos for a plain name.
-size_t LastSeparatorOn(std::string_view name, char separator);
-
-/// Where kopiruj.bat copies the segment file `name` to: OutputDirBare for a plain name, as the
-/// copy lines have always read; for a name with a sub-folder the whole path of the copy,
-/// OutputDir + `name` with each '/' as `separator`, so that the file keeps its sub-folder there.
+/// Where kopiruj.bat copies the segment file `name` to: OutputDirBare for a plain name, or one
+/// that names no file (ending in a separator), as the copy lines have always read; for a file in
+/// a sub-folder the whole path of the copy, OutputDir + `name` with each '/' as `separator`, so
+/// that the file keeps its sub-folder there.
 std::string CopyDestination(const JobParameters& params, std::string_view name, char separator);
 
 /// Creates in the output folder, through `disk`, the sub-folders that the copied segment files of
@@ -42,8 +39,8 @@ class CopyClashFinder {
 
   /// Why segment `number` cannot be copied beside the segments added before it (a refused
   /// segment's reason, as SegmentFileReason gives it), or nothing; then remembers where it lands.
-  /// A segment that is not copied, or named longer than kLongestPath, is never refused. `segment`
-  /// must outlive the finder.
+  /// A segment that is not copied, names no file (an empty name, one ending in a separator) or is
+  /// named longer than kLongestPath is never refused. `segment` must outlive the finder.
   std::optional<std::string> Add(const Segment& segment, int number);
 
  private:

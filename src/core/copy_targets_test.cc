@@ -39,7 +39,9 @@ TEST(CopyClashFinder, RefusesNamesThatLandOnOnePlace) {
       {'P', "sub/f.jpg", 0},  // one folder on Windows, two elsewhere: either way no clash
       {'P', "p01.htm/y.jpg", -1},
       {'P', "A.RM/y.jpg", -1},
-      {'P', "c.jpg/", 0},                            // no file: left to the other refusals
+      {'P', "c.jpg/", 0},  // names no file, so it copies none
+      {'P', "a/", 0},
+      {'P', "", 0},
       {'P', std::string(kLongestPath + 1, 'x'), 0},  // names no file anywhere
       {'P', std::string(kLongestPath + 1, 'X'), 0},
   };
@@ -70,7 +72,7 @@ TEST(CreateCopySubFolders, CreatesEachSubFolderOnceParentsFirst) {
       {"00:00:00", "00:00:01", 'P', "slides/a.jpg"}, {"00:00:01", "00:00:02", 'P', "slides/b.jpg"},
       {"00:00:02", "00:00:03", 'V', "x//y/z.avi"},   {"00:00:03", "00:00:04", 'P', "./c.jpg"},
       {"00:00:04", "00:00:05", 'P', "plain.jpg"},    {"00:00:05", "00:00:06", 'H', "pages/p.htm"},
-      {"00:00:06", "00:00:07", 'P', "w\\v.jpg"},
+      {"00:00:06", "00:00:07", 'P', "w\\v.jpg"},     {"00:00:07", "00:00:08", 'P', "no/file/"},
   };
   MemoryDisk posix('/');
   CreateCopySubFolders(posix, RunStateFor({"/l/a.rm", "", "", "", "/out"}, '/', segments));
