@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "cli/cli.h"
 #include "platform/real_disk.h"
@@ -36,6 +39,9 @@ class CheckCommandTest : public ::testing::Test {
     fs::copy(ORVELLO_SOURCE_DIR "/examples", dir_.path(), fs::copy_options::recursive);
     previous_ = fs::current_path();
     fs::current_path(dir_.path());
+    // Windows finds the stand-in recording tool as rmevents.exe, which is built elsewhere; the
+    // scripts never start here.
+    if (platform::kPathSeparator == '\\') WriteFileBytes("Producer/rmevents.exe", "");
   }
   void TearDown() override { fs::current_path(previous_); }
 
@@ -115,6 +121,39 @@ TEST_F(CheckCommandTest, PublishShowsTheFindingsOnStandardErrorOnly) {
             kExitSuccess);
   EXPECT_EQ(out_, "On line prednaska: OK\n");
   EXPECT_EQ(err_, kBrokenFindings);
+}
+
+// The run reports success before proces.bat starts the recording tool, so only the check can
+// say that the tool is missing; publish shows it before its own message line.
+TEST_F(CheckCommandTest, ARecordingToolThatCannotRunIsAnError) {
+  const std::string media = "lecture/prednaska.rm";
+  EXPECT_EQ(Run({"check", "--media", media, "--producer", "Producer"}), kExitSuccess) << out_;
+  EXPECT_EQ(out_, "0 errors, 0 warnings\n");
+  const char kConsequence[] = "; proces.bat cannot process the recording, though the run says OK\n";
+  fs::create_directories("NoTool");
+  std::vector<std::pair<std::string, std::string>> cases = {
+      {"NoTool", "NoTool/rmevents: error: there is no such program"}};
+  if (platform::kPathSeparator == '/') {  // Windows runs what it finds
+    fs::create_directories("Folder/rmevents");
+    fs::permissions("Producer/rmevents", fs::perms::owner_read | fs::perms::owner_write);
+    cases.push_back(
+        {"Producer", "Producer/rmevents: error: this is not a program that may be run"});
+    cases.push_back({"Folder", "Folder/rmevents: error: this is not a program that may be run"});
+  }
+  for (const auto& [producer, finding] : cases) {
+    EXPECT_EQ(Run({"check", "--media", media, "--producer", producer}), kExitRefused) << producer;
+    EXPECT_EQ(out_, finding + kConsequence + "1 error, 0 warnings\n");
+  }
+  fs::create_directories("out");
+  EXPECT_EQ(Run({"publish", "--media", media, "--out", "out", "--style", "Style", "--producer",
+                 "NoTool", "--no-start"}),
+            kExitSuccess);
+  EXPECT_EQ(out_, "On line prednaska: OK\n");
+  EXPECT_EQ(err_, cases.front().second + kConsequence + "1 error, 0 warnings\n");
+  Break();  // the tool comes first, where the shortened list before publishing keeps it
+  Run({"publish", "--media", media, "--out", "out", "--style", "Style", "--producer", "NoTool",
+       "--no-start"});
+  EXPECT_TRUE(err_.starts_with(cases.front().second + kConsequence)) << err_;
 }
 
 // Hundreds of findings would bury the run's own lines: publish shows the first twenty of what

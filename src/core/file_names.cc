@@ -40,6 +40,12 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+std::string UpperCaseName(std::string_view name) {
+  std::string upper(name);
+  for (char& c : upper) c = static_cast<char>(UpperCase(static_cast<unsigned char>(c)));
+  return upper;
+}
+
 // A plain loop: find_last_of searches its set once per byte, which a name as long as a whole
 // timing file makes slow.
 size_t LastSeparator(std::string_view name) {

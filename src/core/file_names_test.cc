@@ -28,7 +28,10 @@ TEST(SameNameIgnoringCase, FoldsWindows1250Letters) {
       {"a.txt", "a.txt ", false},
       {"[", "{", false},
   };
-  for (const Case& c : cases) EXPECT_EQ(SameNameIgnoringCase(c.a, c.b), c.same) << c.a;
+  for (const Case& c : cases) {
+    EXPECT_EQ(SameNameIgnoringCase(c.a, c.b), c.same) << c.a;
+    EXPECT_EQ(UpperCaseName(c.a) == UpperCaseName(c.b), c.same) << c.a;
+  }
 }
 
 TEST(LastSeparator, FindsTheLastSeparatorOfEitherKind) {

@@ -38,6 +38,11 @@ inline constexpr auto& kOutsideFolderEnding =
 
 inline constexpr auto& kInOutputFolderEnding = "leží vo výstupnom adresári."_cp1250;
 
+// Followed by the other segment's number and ".": "... sa skopíruje na to isté miesto ako súbor
+// segmentu 2."
+inline constexpr auto& kSamePlaceEnding =
+    "sa skopíruje na to isté miesto ako súbor segmentu "_cp1250;
+
 inline constexpr auto& kRunSucceededMessage = "On line prednaska: OK"_cp1250;
 
 /// A counted message's own text, after its leading ": ", as a segment refusal or a check quotes it.

@@ -54,7 +54,7 @@ TEST(FindSegmentRefusals, ListsEveryRefusedSegmentWithItsFirstReason) {
       {'P', "kl\"ip.avi", kQuote},
       {'V', "kl\"ip.avi", kQuote},
       {'h', "kl\"ip.avi", kQuote},
-      {'H', "kl\"ip.htm", kFine},
+      {'H', "kl\"ip.htm", kQuote},  // would end the thumbnail's attribute in folie.htm
       {'P', "../../elsewhere/notes.txt", kOutside},
       {'H', "../../../dev/zero", kOutside},
       {'P', "sub/../../x.jpg", kOutside},

@@ -205,6 +205,20 @@ class Win32Disk : public core::DiskInterface {
     return std::make_unique<ReplacingOutputFile>(handle, path, std::move(temp), std::move(target));
   }
 
+  // A folder that is there already must be a plain one: a junction or a symbolic link there
+  // would lead the copies elsewhere.
+  void CreateFolder(const std::string& path) override {
+    std::wstring wide = CheckedWidePath(path);
+    if (CreateDirectoryW(wide.c_str(), nullptr)) return;
+    DWORD error = GetLastError();
+    if (error != ERROR_ALREADY_EXISTS) ThrowError(error, path);
+    DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
+        (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+      throw IoError(core::kFileAccessDenied, path);
+    }
+  }
+
   bool IsSameFolder(const std::string& a, const std::string& b) override {
     BY_HANDLE_FILE_INFORMATION first, second;
     return FolderIdentity(a, &first) && FolderIdentity(b, &second) && SameIdentity(first, second);
