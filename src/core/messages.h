@@ -41,6 +41,9 @@ inline constexpr auto& kNotOneFileEnding =
 
 inline constexpr auto& kInOutputFolderEnding = "leží vo výstupnom adresári."_cp1250;
 
+inline constexpr auto& kStreamEnding =
+    "má v mene dvojbodku, ktorá vo Windows oddeľuje meno súboru od mena jeho dátového prúdu."_cp1250;
+
 inline constexpr auto& kRunSucceededMessage = "On line prednaska: OK"_cp1250;
 
 /// A counted message's own text, after its leading ": ", as a segment refusal or a check quotes it.

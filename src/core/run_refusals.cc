@@ -58,8 +58,9 @@ NameFacts Examine(std::string_view name) {
       facts.not_one_file = true;
     }
   }
-  facts.last = {component, static_cast<size_t>(end - component)};
-  facts.parent = facts.parent || IsParentComponent(facts.last);
+  facts.last = LastComponent(name);
+  facts.parent =
+      facts.parent || IsParentComponent({component, static_cast<size_t>(end - component)});
   facts.not_one_file = facts.not_one_file || facts.last.empty();
   return facts;
 }
@@ -104,6 +105,7 @@ std::optional<std::string> ReasonFor(const Segment& segment, int number,
   if (facts.not_one_file) return SegmentFileReason(number, name, kNotOneFileEnding);
   if (IsOutputName(facts.last, media_name))
     return SegmentFileReason(number, name, kReservedNameEnding);
+  if (name.find(':') != std::string::npos) return SegmentFileReason(number, name, kStreamEnding);
   return std::nullopt;
 }
 

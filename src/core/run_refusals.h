@@ -27,7 +27,9 @@ struct SegmentRefusal {
 ///    into the line;
 /// 4. it is copied and the last component of its name is one that the run or its scripts write
 ///    into the output folder (IsOutputName): the copy would replace the run's own file, one of
-///    its scripts included, with a file from the lecture folder.
+///    its scripts included, with a file from the lecture folder;
+/// 5. it is copied and its name holds a ':' (past the drive letter rule 2 refuses): Windows reads
+///    "ab:proces.bat" as a stream of the file "ab", and a copy of it could land on any name.
 /// 'H' pages are read in their own folder and never copied, so only rule 2 applies to them.
 ///
 /// Looks at nothing but `state.segments` and `state.params.media_name` (the recording's output
