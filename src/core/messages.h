@@ -25,6 +25,9 @@ inline constexpr auto& kOutputIsMediaFolderMessage =
 inline constexpr auto& kOutputBusyMessage =
     ": Do výstupného adresára práve zapisuje iné spracovanie."_cp1250;
 
+inline constexpr auto& kOutputPathTooLongMessage =
+    ": Cesta k výstupnému adresáru je príliš dlhá: Windows v ňom nespustí skripty."_cp1250;
+
 // A refused segment's message: kSegmentFileText + number + " „" + file name + "“ " + one of the
 // endings below, e.g. "4: Súbor segmentu 2 „proces.bat“ má rovnaké meno ...".
 
