@@ -82,6 +82,9 @@ const char kBrokenFindings[] =
     "lecture/prednaska.txt:3: error: the line is shorter than \"HH:MM:SS HH:MM:SS T FILE\", so "
     "the run reads it together with line 4 as start \"00:00:04\", end \"\", type \"0\", file "
     "\":00:04 00:00:06 V klip.avi\"\n"
+    "lecture/prednaska.txt:3: error: the run refuses the lecture: Súbor segmentu 3 „:00:04 "
+    "00:00:06 V klip.avi“ má v mene dvojbodku, ktorá vo Windows oddeľuje meno súboru od mena "
+    "jeho dátového prúdu.\n"
     "lecture/prednaska.txt:5: error: \"slide03.png\" is not in the recording's folder; the copy "
     "script copies nothing for it\n"
     "lecture/prednaska.txt:6: warning: type \"h\" publishes the segment as a picture; an HTML "
@@ -96,7 +99,7 @@ const char kBrokenFindings[] =
     "00:00:14.016\n"
     "Style/web.gif: error: the style folder has no such file; the copy script copies nothing for "
     "it\n"
-    "4 errors, 5 warnings\n";
+    "5 errors, 5 warnings\n";
 
 TEST_F(CheckCommandTest, TheExampleHasNoFindings) {
   EXPECT_EQ(Run({"check", "--media", "lecture/prednaska.rm", "--style", "Style"}), kExitSuccess);
@@ -118,8 +121,10 @@ TEST_F(CheckCommandTest, PublishShowsTheFindingsOnStandardErrorOnly) {
   fs::create_directories("out");
   EXPECT_EQ(Run({"publish", "--media", "lecture/prednaska.rm", "--out", "out", "--style", "Style",
                  "--producer", "Producer", "--no-start"}),
-            kExitSuccess);
-  EXPECT_EQ(out_, "On line prednaska: OK\n");
+            kExitRefused);
+  EXPECT_EQ(out_,
+            "1: Súbor segmentu 3 „:00:04 00:00:06 V klip.avi“ má v mene dvojbodku, ktorá vo "
+            "Windows oddeľuje meno súboru od mena jeho dátového prúdu.\n");
   EXPECT_EQ(err_, kBrokenFindings);
 }
 

@@ -56,4 +56,12 @@ size_t LastSeparator(std::string_view name) {
   return std::string_view::npos;
 }
 
+std::string_view LastComponent(std::string_view name) {
+  size_t cut = LastSeparator(name);
+  if (cut != std::string_view::npos) return name.substr(cut + 1);
+  bool drive = name.size() >= 2 && name[1] == ':' &&
+               ((name[0] >= 'a' && name[0] <= 'z') || (name[0] >= 'A' && name[0] <= 'Z'));
+  return drive ? name.substr(2) : name;
+}
+
 }  // namespace orvello::core

@@ -26,6 +26,13 @@ inline bool IsNameSeparator(char c) { return c == '/' || c == '\\'; }
 /// The position of the last separator in `name`, or npos: what follows it is the file's own name.
 size_t LastSeparator(std::string_view name);
 
+/// The file's own name in `name`, as Windows takes the name apart: what follows the last
+/// separator, or else a leading drive ("C:x.jpg" is "x.jpg"). Any other ':' stays in it: there
+/// Windows names a stream of the file before it ("ab:proces.bat" writes into "ab"). The refusal
+/// rules and the Windows script runner both cut names here, so that what a rule checks is the
+/// name the copy writes.
+std::string_view LastComponent(std::string_view name);
+
 }  // namespace orvello::core
 
 #endif  // ORVELLO_CORE_FILE_NAMES_H_

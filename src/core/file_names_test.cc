@@ -43,5 +43,21 @@ TEST(LastSeparator, FindsTheLastSeparatorOfEitherKind) {
   for (const auto& [name, at] : cases) EXPECT_EQ(LastSeparator(name), at) << name;
 }
 
+// What the run's rules check and what the Windows runner's copy writes is this one name.
+TEST(LastComponent, CutsAtTheLastSeparatorOrADriveButNeverAtAStream) {
+  const std::pair<std::string_view, std::string_view> cases[] = {
+      {"a.jpg", "a.jpg"},
+      {"sub/a.jpg", "a.jpg"},
+      {"C:\\lect\\sub/a.jpg", "a.jpg"},
+      {"C:a.jpg", "a.jpg"},
+      {"ab:proces.bat", "ab:proces.bat"},
+      {"sub\\ab:c:d", "ab:c:d"},
+      {"1:a.jpg", "1:a.jpg"},
+      {"sub/", ""},
+      {"", ""},
+  };
+  for (const auto& [name, last] : cases) EXPECT_EQ(LastComponent(name), last) << name;
+}
+
 }  // namespace
 }  // namespace orvello::core

@@ -75,6 +75,7 @@ RunOutcome ProcessRun(const RunFields& fields, RunState* state, DiskInterface& d
   std::unique_ptr<FolderLock> lock;
   if (disk.LockFolder(fields.output, &lock) == LockStatus::kBusy)
     return Refuse(*state, kOutputBusyMessage);
+  if (!starter.CanStartIn(params.output_dir)) return Refuse(*state, kOutputPathTooLongMessage);
   if (!ProbeOutputDir(disk, fields.output)) return Refuse(*state, kNoMediaOrOutputMessage);
 
   state->params = std::move(params);

@@ -23,7 +23,8 @@ struct RunOutcome {
 };
 
 /// One press of the process button: checks the media file and the output folder (not the
-/// recording's own folder, not locked by another run, takes the probe file), derives the run's
+/// recording's own folder, not locked by another run, one `starter` can start scripts in, takes
+/// the probe file), derives the run's
 /// paths into `state`, reads the timing file, refuses the segments FindSegmentRefusals lists and
 /// any that lie in the output folder, creates the sub-folders the copied segment files keep,
 /// writes the lecture's output set and starts the two scripts.

@@ -66,6 +66,25 @@ TEST_F(ProcessRunTest, RefusesBadInputWithANumberedLineAndWritesNothing) {
   EXPECT_EQ(state_.params.media_path, "") << "a refused run derives nothing";
 }
 
+// A folder whose path is too long for a working directory (on Windows) would get every page
+// and then neither script: the run refuses it before its first write, the probe included.
+TEST_F(ProcessRunTest, RefusesAFolderNoScriptCanStartInBeforeItsFirstWrite) {
+  class LimitedStarter : public NoScriptStarter {
+   public:
+    bool CanStartIn(const std::string& dir) override {
+      asked = dir;
+      return false;
+    }
+    std::string asked;
+  } starter;
+  RunOutcome outcome = ProcessRun(fields_, &state_, disk_, starter);
+  EXPECT_EQ(outcome.result, RunResult::kRefused);
+  EXPECT_EQ(Cp1250ToUtf8(outcome.message_line),
+            "1: Cesta k výstupnému adresáru je príliš dlhá: Windows v ňom nespustí skripty.");
+  EXPECT_EQ(starter.asked, "C:\\out\\");
+  EXPECT_TRUE(disk_.created().empty());
+}
+
 TEST_F(ProcessRunTest, SuccessfulRunsConsumeCounterNumbersToo) {
   EXPECT_EQ(Run({"C:\\none.rm", "", "", "", "C:\\out"}).message_line, "1" + kRefusal);
   Run(fields_);

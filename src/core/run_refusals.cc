@@ -56,8 +56,9 @@ NameFacts Examine(std::string_view name) {
       facts.quote = true;
     }
   }
-  facts.last = {component, static_cast<size_t>(end - component)};
-  facts.parent = facts.parent || IsParentComponent(facts.last);
+  facts.last = LastComponent(name);
+  facts.parent =
+      facts.parent || IsParentComponent({component, static_cast<size_t>(end - component)});
   return facts;
 }
 
@@ -100,6 +101,7 @@ std::optional<std::string> ReasonFor(const Segment& segment, int number,
   if (!copied) return std::nullopt;
   if (IsOutputName(facts.last, media_name))
     return SegmentFileReason(number, name, kReservedNameEnding);
+  if (name.find(':') != std::string::npos) return SegmentFileReason(number, name, kStreamEnding);
   return std::nullopt;
 }
 

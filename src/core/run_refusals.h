@@ -25,7 +25,9 @@ struct SegmentRefusal {
 /// 3. it is copied and the last component of its name is one that the run or its scripts write
 ///    into the output folder (IsOutputName): the copy would replace the run's own file, one of
 ///    its scripts included, with a file from the lecture folder;
-/// 4. it is copied and lands on the place of an earlier copied segment (CopyClashFinder), or its
+/// 4. it is copied and its name holds a ':' (past the drive letter rule 2 refuses): Windows reads
+///    "ab:proces.bat" as a stream of the file "ab", and a copy of it could land on any name;
+/// 5. it is copied and lands on the place of an earlier copied segment (CopyClashFinder), or its
 ///    first sub-folder is named like a file of rule 3.
 /// 'H' pages are read in their own folder and never copied, so only rules 1 and 2 apply to them.
 /// A copied name that is empty, ends in a separator or holds '*', '?' or '%' is no refusal: the
