@@ -98,7 +98,7 @@ int PublishCommand(const std::vector<std::string>& args, std::ostream& out, std:
     return kExitUsage;
   }
 
-  CheckBeforePublishing(options.media, options.style, converter, err);
+  CheckBeforePublishing(options.media, options.style, options.producer, converter, err);
   auto disk = platform::MakeRealDisk();
   core::NoScriptStarter no_scripts;
   platform::ScriptLauncher launcher(/*wait=*/options.scripts == ScriptMode::kWait);
