@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include "ui/toolkit/string_grid_base.h"
 #include "ui/toolkit/toolkit_texts.h"
 #include "ui/toolkit/win32/win32_dpi.h"
 #include "ui/toolkit/win32/win32_text.h"
@@ -137,7 +138,7 @@ template class Win32Control<Label>;
 template class Win32Control<Edit>;
 template class Win32Control<Memo>;
 template class Win32Control<Frame>;
-template class Win32Control<StringGrid>;
+template class Win32Control<StringGridBase>;
 template class Win32Control<DriveList>;
 template class Win32Control<DirectoryList>;
 

@@ -42,8 +42,7 @@ Win32StringGrid::Win32StringGrid(HWND parent, const Bounds& bounds, int columns,
                                  int cell_width, int cell_height, int dpi)
     : Win32Control(MakeChild(parent, GridClass(), "", WS_TABSTOP | WS_VSCROLL, WS_EX_CLIENTEDGE,
                              bounds, dpi),
-                   bounds),
-      columns_(columns),
+                   bounds, columns),
       cell_width_(cell_width),
       cell_height_(cell_height),
       dpi_(dpi) {
@@ -62,20 +61,13 @@ Win32StringGrid::Win32StringGrid(HWND parent, const Bounds& bounds, int columns,
   SetRowCount(rows);
 }
 
-void Win32StringGrid::SetRowCount(int rows) {
-  rows_ = std::max(rows, 0);
-  current_row_ = std::clamp(current_row_, 1, std::max(rows_ - 1, 1));
+void Win32StringGrid::RowCountChanged(int) {
+  current_row_ = std::clamp(current_row_, 1, std::max(row_count() - 1, 1));
   UpdateScrollBars();
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-std::string Win32StringGrid::cell(int column, int row) const {
-  auto found = cells_.find({column, row});
-  return found == cells_.end() ? std::string() : found->second;
-}
-
-void Win32StringGrid::SetCell(int column, int row, const std::string& text) {
-  cells_[{column, row}] = text;
+void Win32StringGrid::CellChanged(int column, int row) {
   RECT rect = CellRect(column, row);
   if (!IsRectEmpty(&rect)) InvalidateRect(hwnd(), &rect, FALSE);
 }
@@ -90,7 +82,7 @@ void Win32StringGrid::Rescale(int dpi, HFONT font) {
 }
 
 bool Win32StringGrid::Select(int column, int row) {
-  if (column < 1 || column >= columns_ || row < 1 || row >= rows_) return false;
+  if (column < 1 || column >= column_count() || row < 1 || row >= row_count()) return false;
   current_column_ = column;
   current_row_ = row;
   ScrollIntoView(row);
@@ -108,7 +100,7 @@ void Win32StringGrid::ScrollIntoView(int row) {
 RECT Win32StringGrid::CellRect(int column, int row) const {
   RECT client;
   GetClientRect(hwnd(), &client);
-  if (column < 0 || column >= columns_ || row < 0 || row >= rows_) return {};
+  if (column < 0 || column >= column_count() || row < 0 || row >= row_count()) return {};
   if (row != 0 && (row < top_row_ || row >= top_row_ + ShownRows() + 1)) return {};
   RECT rect = {ColumnLeft(column), RowTop(row), ColumnLeft(column) + ColumnWidth(column),
                RowTop(row) + Scale(cell_height_, dpi_)};
@@ -133,7 +125,7 @@ int Win32StringGrid::ColumnLeft(int column) const { return column * Scale(cell_w
 
 int Win32StringGrid::ColumnWidth(int column) const {
   int width = Scale(cell_width_, dpi_);
-  if (column != columns_ - 1 || column == 0) return width;
+  if (column != column_count() - 1 || column == 0) return width;
   RECT client;
   GetClientRect(hwnd(), &client);
   return std::max(width, static_cast<int>(client.right) - ColumnLeft(column));
@@ -157,9 +149,9 @@ void Win32StringGrid::UpdateScrollBars() {
   info.cbSize = sizeof info;
   info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
   info.nMin = 1;
-  info.nMax = std::max(rows_ - 1, 1);
+  info.nMax = std::max(row_count() - 1, 1);
   info.nPage = static_cast<UINT>(ShownRows());
-  top_row_ = std::clamp(top_row_, 1, std::max(1, rows_ - ShownRows()));
+  top_row_ = std::clamp(top_row_, 1, std::max(1, row_count() - ShownRows()));
   info.nPos = top_row_;
   // Redrawn with the next paint, so that a handler growing the grid row by row stays quick.
   SetScrollInfo(hwnd(), SB_VERT, &info, FALSE);
@@ -167,7 +159,7 @@ void Win32StringGrid::UpdateScrollBars() {
 }
 
 void Win32StringGrid::ScrollTo(int top_row) {
-  int last_top = std::max(1, rows_ - ShownRows());
+  int last_top = std::max(1, row_count() - ShownRows());
   top_row = std::clamp(top_row, 1, last_top);
   if (top_row == top_row_) return;
   top_row_ = top_row;
@@ -176,8 +168,8 @@ void Win32StringGrid::ScrollTo(int top_row) {
 }
 
 bool Win32StringGrid::HitTest(POINT point, int* column, int* row) const {
-  for (int r = 0; r < rows_; r = r == 0 ? top_row_ : r + 1) {
-    for (int c = 0; c < columns_; ++c) {
+  for (int r = 0; r < row_count(); r = r == 0 ? top_row_ : r + 1) {
+    for (int c = 0; c < column_count(); ++c) {
       RECT rect = CellRect(c, r);
       if (IsRectEmpty(&rect) && r != 0) return false;  // below the rows in view
       if (PtInRect(&rect, point)) {
@@ -207,20 +199,20 @@ void Win32StringGrid::TrackTip(POINT point) {
 }
 
 void Win32StringGrid::MoveCurrent(int columns, int rows) {
-  Select(std::clamp(current_column_ + columns, 1, columns_ - 1),
-         std::clamp(current_row_ + rows, 1, std::max(rows_ - 1, 1)));
+  Select(std::clamp(current_column_ + columns, 1, column_count() - 1),
+         std::clamp(current_row_ + rows, 1, std::max(row_count() - 1, 1)));
 }
 
 void Win32StringGrid::Paint(HDC dc, const RECT& client) {
   FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
   HGDIOBJ old_font = SelectObject(dc, font_);
   SetBkMode(dc, TRANSPARENT);
-  int last = std::min(rows_ - 1, top_row_ + ShownRows());
-  if (rows_ > 0) {
-    for (int column = 0; column < columns_; ++column) PaintCell(dc, column, 0);
+  int last = std::min(row_count() - 1, top_row_ + ShownRows());
+  if (row_count() > 0) {
+    for (int column = 0; column < column_count(); ++column) PaintCell(dc, column, 0);
   }
   for (int row = top_row_; row <= last; ++row) {
-    for (int column = 0; column < columns_; ++column) PaintCell(dc, column, row);
+    for (int column = 0; column < column_count(); ++column) PaintCell(dc, column, row);
   }
   SelectObject(dc, old_font);
 }
@@ -301,7 +293,7 @@ LRESULT Win32StringGrid::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
           ScrollTo(1);
           break;
         case SB_BOTTOM:
-          ScrollTo(rows_);
+          ScrollTo(row_count());
           break;
         case SB_THUMBTRACK:
         case SB_THUMBPOSITION:
@@ -350,7 +342,7 @@ LRESULT Win32StringGrid::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
           Select(current_column_, 1);
           return 0;
         case VK_END:
-          Select(current_column_, rows_ - 1);
+          Select(current_column_, row_count() - 1);
           return 0;
       }
       break;
