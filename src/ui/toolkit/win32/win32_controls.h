@@ -107,7 +107,9 @@ class Win32Edit : public Win32Control<Edit> {
 };
 
 /// A read-only box of lines that wraps them at its width, scrolls vertically when they do not
-/// fit and shows the last line appended. A long path wraps at its separators.
+/// fit and shows the last line appended. A long path wraps at its separators. Each line is added
+/// at the end of the text, which stays as it was: a long session's lines come as quickly as the
+/// first.
 class Win32Memo : public Win32Control<Memo> {
  public:
   Win32Memo(HWND parent, const Bounds& bounds, int dpi);
@@ -119,7 +121,8 @@ class Win32Memo : public Win32Control<Memo> {
   bool scroll_bar_shown() const;
 
  private:
-  void Show();
+  /// Shows the scroll bar if the lines no longer fit, and scrolls to the last line.
+  void ShowLastLine();
   bool LinesFit() const;
   std::vector<std::string> lines_;
 };
