@@ -248,125 +248,145 @@ LRESULT CALLBACK Win32StringGrid::Procedure(HWND hwnd, UINT message, WPARAM wpar
 
 LRESULT Win32StringGrid::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(hwnd(), &paint);
-      RECT client;
-      GetClientRect(hwnd(), &client);
-      HDC memory = CreateCompatibleDC(dc);
-      HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-      HGDIOBJ old = SelectObject(memory, bitmap);
-      Paint(memory, client);
-      BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-      SelectObject(memory, old);
-      DeleteObject(bitmap);
-      DeleteDC(memory);
-      EndPaint(hwnd(), &paint);
+    case WM_PAINT:
+      OnPaint();
       return 0;
-    }
     case WM_ERASEBKGND:
-      return 1;
+      return 1;  // the paint covers every pixel
     case WM_SIZE:
-      UpdateScrollBars();
-      InvalidateRect(hwnd(), nullptr, FALSE);
+      OnSize();
       return 0;
-    case WM_VSCROLL: {
-      SCROLLINFO info = {};
-      info.cbSize = sizeof info;
-      info.fMask = SIF_ALL;
-      GetScrollInfo(hwnd(), SB_VERT, &info);
-      int page = std::max(ShownRows(), 1);
-      switch (LOWORD(wparam)) {
-        case SB_LINEUP:
-          ScrollTo(top_row_ - 1);
-          break;
-        case SB_LINEDOWN:
-          ScrollTo(top_row_ + 1);
-          break;
-        case SB_PAGEUP:
-          ScrollTo(top_row_ - page);
-          break;
-        case SB_PAGEDOWN:
-          ScrollTo(top_row_ + page);
-          break;
-        case SB_TOP:
-          ScrollTo(1);
-          break;
-        case SB_BOTTOM:
-          ScrollTo(row_count());
-          break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION:
-          ScrollTo(info.nTrackPos);
-          break;
-      }
+    case WM_VSCROLL:
+      OnVScroll(LOWORD(wparam));
       return 0;
-    }
     case WM_MOUSEWHEEL:
-      ScrollTo(top_row_ - GET_WHEEL_DELTA_WPARAM(wparam) / WHEEL_DELTA * kWheelRows);
+      OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wparam));
       return 0;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: {
-      SetFocus(hwnd());
-      int column = 0;
-      int row = 0;
-      if (HitTest({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, &column, &row)) {
-        Select(column, row);
-      }
+    case WM_LBUTTONDBLCLK:
+      OnButtonDown({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
       return 0;
-    }
     case WM_MOUSEMOVE:
       TrackTip({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
       break;
     case WM_KEYDOWN:
-      switch (wparam) {
-        case VK_LEFT:
-          MoveCurrent(-1, 0);
-          return 0;
-        case VK_RIGHT:
-          MoveCurrent(1, 0);
-          return 0;
-        case VK_UP:
-          MoveCurrent(0, -1);
-          return 0;
-        case VK_DOWN:
-          MoveCurrent(0, 1);
-          return 0;
-        case VK_PRIOR:
-          MoveCurrent(0, -std::max(ShownRows(), 1));
-          return 0;
-        case VK_NEXT:
-          MoveCurrent(0, std::max(ShownRows(), 1));
-          return 0;
-        case VK_HOME:
-          Select(current_column_, 1);
-          return 0;
-        case VK_END:
-          Select(current_column_, row_count() - 1);
-          return 0;
-      }
+      if (OnKeyDown(wparam)) return 0;
       break;
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      InvalidateRect(hwnd(), nullptr, FALSE);
+      InvalidateRect(hwnd(), nullptr, FALSE);  // the focus rectangle
       return 0;
-    case WM_NOTIFY: {
-      auto* header = reinterpret_cast<NMHDR*>(lparam);
-      if (header->hwndFrom == tooltip_ && header->code == TTN_GETDISPINFOW) {
-        tip_text_ = TipOf(tip_column_, tip_row_);
-        reinterpret_cast<NMTTDISPINFOW*>(lparam)->lpszText = tip_text_.data();
-        return 0;
-      }
+    case WM_NOTIFY:
+      if (OnNotify(reinterpret_cast<NMHDR*>(lparam))) return 0;
       break;
-    }
     case WM_DESTROY:
-      DestroyWindow(tooltip_);
-      SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0);
+      OnDestroy();
       break;
   }
   return DefWindowProcW(hwnd(), message, wparam, lparam);
+}
+
+void Win32StringGrid::OnPaint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(hwnd(), &paint);
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  Paint(memory, client);
+  BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  EndPaint(hwnd(), &paint);
+}
+
+void Win32StringGrid::OnSize() {
+  UpdateScrollBars();
+  InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void Win32StringGrid::OnVScroll(int request) {
+  int page = std::max(ShownRows(), 1);
+  switch (request) {
+    case SB_LINEUP:
+      return ScrollTo(top_row_ - 1);
+    case SB_LINEDOWN:
+      return ScrollTo(top_row_ + 1);
+    case SB_PAGEUP:
+      return ScrollTo(top_row_ - page);
+    case SB_PAGEDOWN:
+      return ScrollTo(top_row_ + page);
+    case SB_TOP:
+      return ScrollTo(1);
+    case SB_BOTTOM:
+      return ScrollTo(row_count());
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+      SCROLLINFO info = {};
+      info.cbSize = sizeof info;
+      info.fMask = SIF_ALL;
+      GetScrollInfo(hwnd(), SB_VERT, &info);
+      return ScrollTo(info.nTrackPos);
+    }
+  }
+}
+
+void Win32StringGrid::OnMouseWheel(int delta) {
+  ScrollTo(top_row_ - delta / WHEEL_DELTA * kWheelRows);
+}
+
+void Win32StringGrid::OnButtonDown(POINT point) {
+  SetFocus(hwnd());
+  int column = 0;
+  int row = 0;
+  if (HitTest(point, &column, &row)) Select(column, row);
+}
+
+bool Win32StringGrid::OnKeyDown(WPARAM key) {
+  int page = std::max(ShownRows(), 1);
+  switch (key) {
+    case VK_LEFT:
+      MoveCurrent(-1, 0);
+      return true;
+    case VK_RIGHT:
+      MoveCurrent(1, 0);
+      return true;
+    case VK_UP:
+      MoveCurrent(0, -1);
+      return true;
+    case VK_DOWN:
+      MoveCurrent(0, 1);
+      return true;
+    case VK_PRIOR:
+      MoveCurrent(0, -page);
+      return true;
+    case VK_NEXT:
+      MoveCurrent(0, page);
+      return true;
+    case VK_HOME:
+      Select(current_column_, 1);
+      return true;
+    case VK_END:
+      Select(current_column_, row_count() - 1);
+      return true;
+  }
+  return false;
+}
+
+bool Win32StringGrid::OnNotify(NMHDR* header) {
+  if (header->hwndFrom != tooltip_ || header->code != TTN_GETDISPINFOW) return false;
+  tip_text_ = TipOf(tip_column_, tip_row_);
+  reinterpret_cast<NMTTDISPINFOW*>(header)->lpszText = tip_text_.data();
+  return true;
+}
+
+void Win32StringGrid::OnDestroy() {
+  DestroyWindow(tooltip_);
+  SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0);
 }
 
 }  // namespace orvello::ui::win32

@@ -44,7 +44,19 @@ class Win32StringGrid : public Win32Control<StringGridBase> {
   void RowCountChanged(int old_rows) override;
   void CellChanged(int column, int row) override;
 
+  /// Hands each message to the handler of its group; the system's default for the rest.
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  void OnPaint();
+  void OnSize();
+  void OnVScroll(int request);
+  void OnMouseWheel(int delta);
+  void OnButtonDown(POINT point);
+  /// False for a key the grid leaves to the system.
+  bool OnKeyDown(WPARAM key);
+  /// False for a notification that is not the tooltip asking for its text.
+  bool OnNotify(NMHDR* header);
+  void OnDestroy();
+
   void Paint(HDC dc, const RECT& client);
   void PaintCell(HDC dc, int column, int row);
   int ColumnLeft(int column) const;
