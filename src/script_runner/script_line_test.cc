@@ -1,11 +1,11 @@
-#include "platform/script_runner/script_line.h"
+#include "script_runner/script_line.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
 
-namespace orvello::platform {
+namespace orvello::script_runner {
 namespace {
 
 // "copy|SRC|DST", "del|NAME", "run|PROGRAM|ARG...", "blank" or "unknown: PROBLEM".
@@ -102,4 +102,4 @@ TEST(SplitScriptLines, EndsLinesAtLfAndDropsTheirCr) {
 }
 
 }  // namespace
-}  // namespace orvello::platform
+}  // namespace orvello::script_runner

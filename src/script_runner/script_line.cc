@@ -2,13 +2,13 @@
 // lines the program writes: blanks separate, double quotes group and disappear. What the
 // interpreter would do beyond that (operators, variables, wildcards) the runner refuses rather
 // than imitates, so that a line it does not fully understand is never executed.
-#include "platform/script_runner/script_line.h"
+#include "script_runner/script_line.h"
 
 #include <utility>
 
 #include "core/file_names.h"
 
-namespace orvello::platform {
+namespace orvello::script_runner {
 
 namespace {
 
@@ -136,4 +136,4 @@ std::vector<std::string_view> SplitScriptLines(std::string_view script) {
   return lines;
 }
 
-}  // namespace orvello::platform
+}  // namespace orvello::script_runner

@@ -1,11 +1,11 @@
-#ifndef ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_LINE_H_
-#define ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_LINE_H_
+#ifndef ORVELLO_SCRIPT_RUNNER_SCRIPT_LINE_H_
+#define ORVELLO_SCRIPT_RUNNER_SCRIPT_LINE_H_
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace orvello::platform {
+namespace orvello::script_runner {
 
 /// One line of a run's script, as the script runner understands it. The runner knows exactly the
 /// forms the program writes; everything else is kUnknown and is never executed.
@@ -39,6 +39,6 @@ ScriptLine ParseScriptLine(std::string_view line);
 /// without a line end counts too.
 std::vector<std::string_view> SplitScriptLines(std::string_view script);
 
-}  // namespace orvello::platform
+}  // namespace orvello::script_runner
 
-#endif  // ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_LINE_H_
+#endif  // ORVELLO_SCRIPT_RUNNER_SCRIPT_LINE_H_

@@ -2,11 +2,11 @@
 // component that logs, so those are skipped first. A statistics line is recognised by its
 // content ("frame=" or, without video, "size=" and a "time="), with or without its tag: the
 // converter tags a line only when the one before it ended.
-#include "platform/script_runner/conversion_progress.h"
+#include "script_runner/conversion_progress.h"
 
 #include <cmath>
 
-namespace orvello::platform {
+namespace orvello::script_runner {
 
 namespace {
 
@@ -118,4 +118,4 @@ void ConversionProgress::TakeTime(double seconds, Clock::time_point now,
   reports->push_back(target_ + ": " + std::to_string(percent) + " %");
 }
 
-}  // namespace orvello::platform
+}  // namespace orvello::script_runner
