@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/file_names.h"
+#include "core/script_line_format.h"
 #include "script_runner/script_line.h"
 
 namespace {
@@ -62,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view script(reinterpret_cast<const char*>(data), size);
   std::string_view previous;
   size_t pos = 0;  // each line is the script's next bytes, followed by [CR] LF or the end
-  for (std::string_view text : orvello::script_runner::SplitScriptLines(script)) {
+  for (std::string_view text : orvello::core::SplitScriptLines(script)) {
     Check(script.substr(pos, text.size()) == text);
     pos += text.size();
     if (pos < size && script[pos] == '\r' && (pos + 1 == size || script[pos + 1] == '\n')) ++pos;

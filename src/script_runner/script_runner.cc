@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/encoding.h"
+#include "core/script_line_format.h"
 #include "platform/script_commands.h"
 #include "script_runner/conversion_progress.h"
 #include "script_runner/script_line.h"
@@ -78,7 +79,7 @@ bool RunLine(const ScriptLine& line, std::string_view text, LineLog& log) {
 bool RunScript(std::string_view name, std::string_view script, std::ostream& log) {
   bool succeeded = true;
   size_t number = 0;
-  for (std::string_view text : SplitScriptLines(script)) {
+  for (std::string_view text : core::SplitScriptLines(script)) {
     LineLog line_log(name, ++number, log);
     if (!RunLine(ParseScriptLine(text), text, line_log)) succeeded = false;
   }
