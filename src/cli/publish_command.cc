@@ -4,7 +4,6 @@
 // checked first, on standard error only, so the run's own output stays as it always was.
 #include "cli/publish_command.h"
 
-#include <filesystem>
 #include <ostream>
 
 #include "cli/check_command.h"
@@ -15,6 +14,7 @@
 #include "core/process_run.h"
 #include "platform/real_disk.h"
 #include "platform/script_launcher.h"
+#include "platform/working_directory.h"
 
 namespace orvello::cli {
 
@@ -33,22 +33,12 @@ bool SetScriptMode(ScriptMode mode, PublishOptions* options, std::string* err) {
   return true;
 }
 
-// An empty field stays empty; a relative path is taken from the current folder, with the
-// system's separator.
-std::string Absolute(const std::string& utf8_path) {
-  if (utf8_path.empty()) return utf8_path;
-  std::error_code ec;
-  auto path = std::filesystem::absolute(std::filesystem::u8path(utf8_path), ec);
-  if (ec) return utf8_path;
-  auto text = path.u8string();
-  return WithSystemSeparators(std::string(text.begin(), text.end()));
-}
-
 bool ToRunFields(const PublishOptions& options, core::RunFields* fields, std::string* err) {
-  return ToField("--media", Absolute(options.media), &fields->media, err) &&
-         ToField("--out", Absolute(options.out), &fields->output, err) &&
-         ToField("--style", Absolute(options.style), &fields->style, err) &&
-         ToField("--producer", Absolute(options.producer), &fields->producer, err) &&
+  using platform::AbsoluteUtf8Path;
+  return ToField("--media", AbsoluteUtf8Path(options.media), &fields->media, err) &&
+         ToField("--out", AbsoluteUtf8Path(options.out), &fields->output, err) &&
+         ToField("--style", AbsoluteUtf8Path(options.style), &fields->style, err) &&
+         ToField("--producer", AbsoluteUtf8Path(options.producer), &fields->producer, err) &&
          ToField("--web", options.web, &fields->web, err);
 }
 
