@@ -9,6 +9,7 @@
 #include <span>
 
 #include "cli/cli.h"
+#include "cli/command_options.h"
 #include "cli/option_parser.h"
 #include "core/encoding.h"
 #include "core/io_error.h"
@@ -64,28 +65,20 @@ void CheckRecordingTool(const std::string& producer, std::vector<core::Finding>*
                     what + "; proces.bat cannot process the recording, though the run says OK"});
 }
 
-bool RefuseSwitch(const std::string& flag, std::string* err) {
-  *err = UnknownArgument(flag);
-  return false;
-}
-
 }  // namespace
 
 int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::string media, style, producer, producer_field;
-  bool style_given = false, producer_given = false;
-  const ValueOption options[] = {{"--media", &media, true},
-                                 {"--style", &style, false, &style_given},
-                                 {"--producer", &producer, false, &producer_given}};
+  CommandLine values;
+  std::string producer_field;
   core::CheckInput input;
   std::string problem;
-  if (!ParseOptions(args, options, RefuseSwitch, &problem) ||
-      !ToField("--media", WithSystemSeparators(media), &input.media, &problem) ||
-      (style_given &&
-       !ToField("--style", WithSystemSeparators(style), &input.style.emplace(), &problem)) ||
-      (producer_given &&
-       !ToField("--producer", WithSystemSeparators(producer), &producer_field, &problem))) {
-    err << "orvello-cli check: " << problem << "\n" << kUsage;
+  if (!ParseOptions(args, kCheckOptions, &values, nullptr, &problem) ||
+      !ToField("--media", WithSystemSeparators(values.media), &input.media, &problem) ||
+      (values.style_given &&
+       !ToField("--style", WithSystemSeparators(values.style), &input.style.emplace(), &problem)) ||
+      (values.producer_given &&
+       !ToField("--producer", WithSystemSeparators(values.producer), &producer_field, &problem))) {
+    err << "orvello-cli check: " << problem << "\n" << Usage();
     return kExitUsage;
   }
   auto disk = platform::MakeRealDisk();
@@ -96,7 +89,7 @@ int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     PrintIoError("orvello-cli check", error, err);
     return kExitIoError;
   }
-  if (producer_given) CheckRecordingTool(producer_field, &findings);
+  if (values.producer_given) CheckRecordingTool(producer_field, &findings);
   PrintFindings(findings, out);
   Counts counts = CountFindings(findings);
   PrintSummary(counts, out);

@@ -8,6 +8,7 @@
 
 #include "cli/check_command.h"
 #include "cli/cli.h"
+#include "cli/command_options.h"
 #include "cli/option_parser.h"
 #include "core/encoding.h"
 #include "core/io_error.h"
@@ -20,13 +21,15 @@ namespace orvello::cli {
 
 namespace {
 
-bool SetScriptMode(ScriptMode mode, PublishOptions* options, std::string* err) {
+// `flag` is one of publish's two switches.
+bool SetScriptMode(const std::string& flag, PublishOptions* options, std::string* err) {
+  ScriptMode mode = flag == kNoStartOption.flag ? ScriptMode::kNone : ScriptMode::kWait;
   if (options->scripts == mode) {
-    *err = std::string(mode == ScriptMode::kWait ? "--wait" : "--no-start") + " is given twice";
+    *err = flag + " is given twice";
     return false;
   }
   if (options->scripts != ScriptMode::kStart) {
-    *err = "--no-start and --wait exclude each other";
+    *err = std::string(kNoStartOption.flag) + " and " + kWaitOption.flag + " exclude each other";
     return false;
   }
   options->scripts = mode;
@@ -60,18 +63,10 @@ bool ReportScripts(const std::vector<platform::ScriptLauncher::Outcome>& outcome
 
 bool ParsePublishOptions(const std::vector<std::string>& args, PublishOptions* options,
                          std::string* err) {
-  const ValueOption value_options[] = {
-      {"--media", &options->media, true}, {"--out", &options->out, true},
-      {"--style", &options->style, true}, {"--producer", &options->producer, true},
-      {"--web", &options->web, false},
-  };
   auto on_switch = [options](const std::string& flag, std::string* err) {
-    if (flag == "--no-start") return SetScriptMode(ScriptMode::kNone, options, err);
-    if (flag == "--wait") return SetScriptMode(ScriptMode::kWait, options, err);
-    *err = UnknownArgument(flag);
-    return false;
+    return SetScriptMode(flag, options, err);
   };
-  return ParseOptions(args, value_options, on_switch, err);
+  return ParseOptions(args, kPublishOptions, options, on_switch, err);
 }
 
 int PublishCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -79,7 +74,7 @@ int PublishCommand(const std::vector<std::string>& args, std::ostream& out, std:
   core::RunFields fields;
   std::string problem;
   if (!ParsePublishOptions(args, &options, &problem) || !ToRunFields(options, &fields, &problem)) {
-    err << "orvello-cli publish: " << problem << "\n" << kUsage;
+    err << "orvello-cli publish: " << problem << "\n" << Usage();
     return kExitUsage;
   }
 
