@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <ostream>
 #include <span>
+#include <utility>
 
 #include "cli/cli.h"
 #include "cli/command_options.h"
+#include "cli/converter_check.h"
 #include "cli/option_parser.h"
 #include "core/encoding.h"
 #include "core/io_error.h"
@@ -69,7 +71,7 @@ void CheckRecordingTool(const std::string& producer, std::vector<core::Finding>*
 
 int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   CommandLine values;
-  std::string producer_field;
+  std::string producer_field, converter;
   core::CheckInput input;
   std::string problem;
   if (!ParseOptions(args, kCheckOptions, &values, nullptr, &problem) ||
@@ -77,7 +79,8 @@ int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::o
       (values.style_given &&
        !ToField("--style", WithSystemSeparators(values.style), &input.style.emplace(), &problem)) ||
       (values.producer_given &&
-       !ToField("--producer", WithSystemSeparators(values.producer), &producer_field, &problem))) {
+       !ToField("--producer", WithSystemSeparators(values.producer), &producer_field, &problem)) ||
+      !ChosenConverter(values.ffmpeg_given, values.ffmpeg, &converter, &problem)) {
     err << "orvello-cli check: " << problem << "\n" << Usage();
     return kExitUsage;
   }
@@ -90,6 +93,8 @@ int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     return kExitIoError;
   }
   if (values.producer_given) CheckRecordingTool(producer_field, &findings);
+  for (core::Finding& finding : CheckConverter(*disk, input, converter))
+    findings.push_back(std::move(finding));
   PrintFindings(findings, out);
   Counts counts = CountFindings(findings);
   PrintSummary(counts, out);
@@ -97,7 +102,8 @@ int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::o
 }
 
 void CheckBeforePublishing(const std::string& media, const std::string& style,
-                           const std::string& producer, std::ostream& err) {
+                           const std::string& producer, const std::string& converter,
+                           std::ostream& err) {
   core::CheckInput input;
   std::string problem, producer_field;
   if (!ToField("--media", WithSystemSeparators(media), &input.media, &problem) ||
@@ -109,6 +115,8 @@ void CheckBeforePublishing(const std::string& media, const std::string& style,
   try {
     std::vector<core::Finding> findings = core::CheckLecture(*disk, input);
     CheckRecordingTool(producer_field, &findings);
+    for (core::Finding& finding : CheckConverter(*disk, input, converter))
+      findings.push_back(std::move(finding));
     if (findings.empty()) return;
     size_t shown = std::min(findings.size(), kMostFindingsBeforePublishing);
     PrintFindings(std::span(findings).first(shown), err);

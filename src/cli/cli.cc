@@ -35,7 +35,10 @@ constexpr Command kCommands[] = {
 "S P R A C U J" button does: reads the timing file beside the recording
 (the media path with its last 3 characters replaced by ".txt"), writes the
 pages, link files, event list and the two scripts into the output folder,
-then starts the scripts.)",
+then starts the scripts. When the style folder holds the player's template
+prehravac.htm, the run also writes the player page prehravac.htm, the
+chapters kapitoly.vtt and a third script, konvertuj.bat, which converts
+the recording (and each clip) with ffmpeg into zaznam.mp4 (klipNN.mp4).)",
      R"(Relative paths are taken from the current folder. An empty value ("") stays empty,
 as an empty field does in the desktop program. Texts must be expressible in
 Windows-1250, the code page of every file the program writes.
@@ -54,13 +57,15 @@ the recording tool rmevents there (missing or not runnable is an error),
 writes nothing, and prints every problem as "FILE:LINE: error: TEXT" or
 "FILE:LINE: warning: TEXT" (errors: publish refuses, fails or publishes
 something plainly wrong; warnings: legal but probably not meant), then
-"N errors, M warnings".
+"N errors, M warnings". With the player in the style folder it also
+warns when no ffmpeg is found (--ffmpeg PATH names one) and when ffmpeg
+cannot read the recording.
 Exit status: 0 no errors; 1 errors; 2 the recording or its timing file
 cannot be read; 64 the command line was wrong.)",
      "", CheckCommand},
 };
 
-constexpr size_t kHelpWidth = 80;
+constexpr size_t kHelpWidth = 84;
 constexpr std::string_view kProgram = "orvello-cli ";
 
 // `text` with each line after the first indented by `indent` spaces, and a line break at the end.

@@ -269,10 +269,12 @@ TEST(Cli, HelpIsPrintedFromTheOptionTables) {
           << flag;
     }
   }
-  EXPECT_NE(help.find("orvello-cli publish --media PATH --out DIR --style DIR --producer DIR\n"
-                      "                          [--web URL] [--no-start | --wait]\n"),
-            std::string::npos);
-  EXPECT_NE(help.find("\n       orvello-cli check --media PATH [--style DIR] [--producer DIR]\n"),
+  EXPECT_NE(
+      help.find("orvello-cli publish --media PATH --out DIR --style DIR --producer DIR\n"
+                "                          [--web URL] [--ffmpeg PATH] [--no-start | --wait]\n"),
+      std::string::npos);
+  EXPECT_NE(help.find("\n       orvello-cli check --media PATH [--style DIR] [--producer DIR] "
+                      "[--ffmpeg PATH]\n"),
             std::string::npos);
 }
 

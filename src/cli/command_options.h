@@ -20,17 +20,22 @@ inline constexpr Option kProducerOption = {"--producer", "DIR", &CommandLine::pr
                                            "the folder of the recording tool that proces.bat runs"};
 inline constexpr Option kWebOption = {"--web", "URL", &CommandLine::web, nullptr,
                                       "the site's web address (optional; empty links stay local)"};
+inline constexpr Option kFfmpegOption = {
+    "--ffmpeg", "PATH", &CommandLine::ffmpeg, &CommandLine::ffmpeg_given,
+    "the converter konvertuj.bat runs (optional; else ffmpeg on PATH,\n"
+    "on Windows ffmpeg.exe beside orvello-cli.exe or on PATH)"};
 inline constexpr Option kNoStartOption = {"--no-start", nullptr, nullptr, nullptr,
                                           "write everything but start no script"};
 inline constexpr Option kWaitOption = {
     "--wait", nullptr, nullptr, nullptr,
-    "start both scripts, wait for them and report their exit statuses"};
+    "start the scripts, wait for them and report their exit statuses;\n"
+    "the conversion shows its progress as a percentage"};
 
 /// What `publish` takes. Its switches choose how the scripts start, so at most one is given.
 inline constexpr CommandOption kPublishOptions[] = {
-    {&kMediaOption, true},    {&kOutOption, true},  {&kStyleOption, true},
-    {&kProducerOption, true}, {&kWebOption, false}, {&kNoStartOption, false},
-    {&kWaitOption, false},
+    {&kMediaOption, true},    {&kOutOption, true},   {&kStyleOption, true},
+    {&kProducerOption, true}, {&kWebOption, false},  {&kFfmpegOption, false},
+    {&kNoStartOption, false}, {&kWaitOption, false},
 };
 
 /// What `check` takes.
@@ -38,6 +43,7 @@ inline constexpr CommandOption kCheckOptions[] = {
     {&kMediaOption, true},
     {&kStyleOption, false},
     {&kProducerOption, false},
+    {&kFfmpegOption, false},
 };
 
 }  // namespace orvello::cli

@@ -11,7 +11,9 @@ namespace orvello::cli {
 /// The values of a command line's options, in UTF-8 as typed; each command reads those it takes.
 struct CommandLine {
   std::string media, out, style, producer, web;
+  std::string ffmpeg;  ///< --ffmpeg: the converter konvertuj.bat runs
   bool style_given = false, producer_given = false;
+  bool ffmpeg_given = false;  ///< else the system's (platform::FindConverter)
 };
 
 /// An option of orvello-cli: how the parser takes it and what the help says of it. An option with
