@@ -158,24 +158,19 @@
     show(segmentAt(video.currentTime));
   }
 
-  // While playing, the segment is checked at every frame shown (or, for a recording without
-  // pictures and in browsers without frame callbacks, at every repaint), not only at the
-  // few timeupdate events a second.
+  // While playing, the segment is checked at every repaint, not only at the few timeupdate
+  // events a second. (A video frame callback would come only once per frame: a lecture
+  // recorded at a few frames a second would change its slide up to a frame late.)
   function tick() {
     follow();
     if (video.paused || video.ended) following = false;
-    else schedule();
-  }
-
-  function schedule() {
-    if (video.requestVideoFrameCallback && video.videoWidth > 0) video.requestVideoFrameCallback(tick);
     else requestAnimationFrame(tick);
   }
 
   function startFollowing() {
     if (following) return;
     following = true;
-    schedule();
+    requestAnimationFrame(tick);
   }
 
   // --- Going somewhere ----------------------------------------------------------------------------
