@@ -197,7 +197,7 @@
       choose(i, initial === true);
       return true;
     }
-    const t = parseTime(decodeURIComponent(match[2]));
+    const t = parseTime(match[2]);
     if (Number.isNaN(t)) return false;
     seekTo(t);
     show(segmentAt(t), initial === true);
