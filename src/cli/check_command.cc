@@ -4,7 +4,9 @@
 // Windows-1250 and go out in UTF-8.
 #include "cli/check_command.h"
 
+#include <algorithm>
 #include <ostream>
+#include <span>
 
 #include "cli/cli.h"
 #include "cli/option_parser.h"
@@ -22,16 +24,20 @@ struct Counts {
   int warnings = 0;
 };
 
-Counts PrintFindings(const std::vector<core::Finding>& findings, std::ostream& out) {
+Counts CountFindings(const std::vector<core::Finding>& findings) {
   Counts counts;
+  for (const core::Finding& finding : findings)
+    ++(finding.severity == core::Severity::kError ? counts.errors : counts.warnings);
+  return counts;
+}
+
+void PrintFindings(std::span<const core::Finding> findings, std::ostream& out) {
   for (const core::Finding& finding : findings) {
-    bool error = finding.severity == core::Severity::kError;
-    ++(error ? counts.errors : counts.warnings);
     out << core::Cp1250ToUtf8(finding.file);
     if (finding.line > 0) out << ":" << finding.line;
-    out << (error ? ": error: " : ": warning: ") << core::Cp1250ToUtf8(finding.text) << "\n";
+    out << (finding.severity == core::Severity::kError ? ": error: " : ": warning: ")
+        << core::Cp1250ToUtf8(finding.text) << "\n";
   }
-  return counts;
 }
 
 std::string Counted(int count, const char* noun) {
@@ -71,7 +77,8 @@ int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     PrintIoError("orvello-cli check", error, err);
     return kExitIoError;
   }
-  Counts counts = PrintFindings(findings, out);
+  PrintFindings(findings, out);
+  Counts counts = CountFindings(findings);
   PrintSummary(counts, out);
   return counts.errors > 0 ? kExitRefused : kExitSuccess;
 }
@@ -86,7 +93,14 @@ void CheckBeforePublishing(const std::string& media, const std::string& style, s
   auto disk = platform::MakeRealDisk();
   try {
     std::vector<core::Finding> findings = core::CheckLecture(*disk, input);
-    if (!findings.empty()) PrintSummary(PrintFindings(findings, err), err);
+    if (findings.empty()) return;
+    size_t shown = std::min(findings.size(), kMostFindingsBeforePublishing);
+    PrintFindings(std::span(findings).first(shown), err);
+    if (shown < findings.size()) {
+      err << "… and " << findings.size() - shown << " more: orvello-cli check --media " << media
+          << " --style " << style << " lists them all\n";
+    }
+    PrintSummary(CountFindings(findings), err);
   } catch (const core::IoError&) {
   }
 }

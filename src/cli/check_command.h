@@ -1,6 +1,7 @@
 #ifndef ORVELLO_CLI_CHECK_COMMAND_H_
 #define ORVELLO_CLI_CHECK_COMMAND_H_
 
+#include <cstddef>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -14,9 +15,14 @@ namespace orvello::cli {
 /// errors, 2 when the recording or its timing file cannot be read, 64 for a wrong command line.
 int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+/// The most findings that the check before publishing prints; the run's own lines follow them.
+inline constexpr size_t kMostFindingsBeforePublishing = 20;
+
 /// The check that publishing makes first: prints the findings about the lecture of `media` and
-/// `style` (UTF-8, as given) on `err`, followed by their count, or nothing when there are none.
-/// A file the check cannot read is left to the run to report.
+/// `style` (UTF-8, as given) on `err`, at most kMostFindingsBeforePublishing of them and then
+/// one line with the number left out and the `check` command that lists them all, followed by
+/// their count; nothing when there are none. A file the check cannot read is left to the run to
+/// report.
 void CheckBeforePublishing(const std::string& media, const std::string& style, std::ostream& err);
 
 }  // namespace orvello::cli

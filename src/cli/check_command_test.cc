@@ -117,6 +117,38 @@ TEST_F(CheckCommandTest, PublishShowsTheFindingsOnStandardErrorOnly) {
   EXPECT_EQ(err_, kBrokenFindings);
 }
 
+// Hundreds of findings would bury the run's own lines: publish shows the first twenty of what
+// check lists, then how many it left out and how to list them all.
+TEST_F(CheckCommandTest, PublishShowsAtMostTwentyFindings) {
+  const std::string how =
+      " more: orvello-cli check --media lecture/prednaska.rm --style Style "
+      "lists them all\n";
+  const struct {
+    int segments;  // each with 3 warnings and 1 error
+    std::string more;
+  } cases[] = {{5, ""}, {6, "… and 4" + how}, {250, "… and 980" + how}};
+  fs::create_directories("out");
+  for (const auto& c : cases) {
+    std::string timing;
+    for (int i = 0; i < c.segments; ++i) timing += "00:00:20 00:00:20 X #.jpg\r\n";
+    WriteFileBytes("lecture/prednaska.txt", timing);
+    ASSERT_EQ(Run({"check", "--media", "lecture/prednaska.rm", "--style", "Style"}), kExitRefused);
+    const std::string summary =
+        std::to_string(c.segments) + " errors, " + std::to_string(3 * c.segments) + " warnings\n";
+    ASSERT_TRUE(out_.ends_with(summary)) << out_;
+    size_t twenty = 0;
+    for (int line = 0; line < 20; ++line) twenty = out_.find('\n', twenty) + 1;
+    const std::string first_twenty = out_.substr(0, twenty);
+
+    EXPECT_EQ(Run({"publish", "--media", "lecture/prednaska.rm", "--out", "out", "--style", "Style",
+                   "--producer", "Producer", "--no-start"}),
+              kExitSuccess);
+    EXPECT_EQ(out_, "On line prednaska: OK\n");
+    EXPECT_EQ(err_, first_twenty + c.more + summary) << c.segments;
+    EXPECT_LE(std::count(err_.begin(), err_.end(), '\n'), 22) << c.segments;
+  }
+}
+
 TEST_F(CheckCommandTest, WarningsAloneSucceedAndAMissingTimingFileIsAnIoError) {
   WriteFileBytes("lecture/prednaska.txt", "00:00:00 00:00:20 P slide01.jpg\r\n");
   EXPECT_EQ(Run({"check", "--media=lecture/prednaska.rm"}), kExitSuccess);

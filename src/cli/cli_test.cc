@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <sstream>
 
 #include "core/disk_interface.h"
@@ -155,6 +156,46 @@ TEST_F(PublishTest, RefusesTheLecturesOwnFolderAndABusyOne) {
   // Still the recording, its timing file and its slide alone.
   EXPECT_EQ(std::distance(fs::directory_iterator(HostPath(lecture_)), fs::directory_iterator()), 3);
   EXPECT_TRUE(fs::is_empty(HostPath(dir_.path() + "/busy")));
+}
+
+// The files of the folder `dir` by name.
+std::map<std::string, std::string> FilesIn(const std::string& dir) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(HostPath(dir))) {
+    std::string name = entry.path().filename().string();  // the run's names are ASCII
+    if (entry.is_regular_file()) files[name] = ReadFileBytes(dir + "/" + name);
+  }
+  return files;
+}
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
+}
+
+// A name with a '%', an empty one and one ending in a separator are published as any other name:
+// each file the run writes is the one it writes for the lecture's ordinary name, with the name in
+// its place. The script runner copies exactly the file named, or nothing and says so.
+TEST_F(PublishTest, PublishesNamesThatNameOneFileOrNoneAsAnyOther) {
+  auto publish = [&](const std::string& name) {
+    std::filesystem::remove_all(HostPath(out_));
+    std::filesystem::create_directories(HostPath(out_));
+    WriteFileBytes(lecture_ + "/a.txt", "00:00:00 00:05:30 P " + name + "\r\n");
+    return Invoke(Args(lecture_ + "/a.rm", out_));
+  };
+  ASSERT_EQ(publish("slide01.jpg").status, kExitSuccess);
+  const std::map<std::string, std::string> ordinary = FilesIn(out_);
+  WriteFileBytes(lecture_ + "/50%.png", "PNG");
+  for (const std::string name : {"50%.png", "", "slides/"}) {
+    Result r = publish(name);
+    EXPECT_EQ(r.status, kExitSuccess) << name;
+    EXPECT_EQ(r.out, "On line prednaska: OK\n") << name;
+    std::map<std::string, std::string> expected;
+    for (const auto& [file, bytes] : ordinary)
+      expected[file] = Replaced(bytes, "slide01.jpg", name);
+    EXPECT_EQ(FilesIn(out_), expected) << name;
+  }
 }
 
 TEST_F(PublishTest, RelativePathsAreTakenFromTheCurrentFolder) {

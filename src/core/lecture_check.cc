@@ -11,6 +11,7 @@
 
 #include "core/batch_scripts.h"
 #include "core/file_checks.h"
+#include "core/file_names.h"
 #include "core/io_error.h"
 #include "core/job_parameters.h"
 #include "core/messages.h"
@@ -48,11 +49,13 @@ constexpr size_t kLongestPath = 32767;
 
 bool IsMissing(int code) { return code == kFileNotFound || code == kInvalidFilename; }
 
+constexpr char kCopiesNothing[] = "; the copy script copies nothing for it";
+
 // What a file that cannot be opened costs: the run stops at a file it reads itself, the copy
 // script silently leaves out a file it copies.
 std::string Consequence(bool read_by_run, int code) {
   return read_by_run ? "; the run stops with \"" + IoError(code).DisplayText() + "\""
-                     : "; the copy script copies nothing for it";
+                     : kCopiesNothing;
 }
 
 std::string MissingSegmentFile(const Segment& segment, int code) {
@@ -65,19 +68,56 @@ std::string MissingSegmentFile(const Segment& segment, int code) {
   return what + Consequence(!CopiedByScript(segment), code);
 }
 
+// A copied name whose Copy line names the recording's folder or a sub-folder, which the script
+// runner does not copy.
+bool NamesNoFile(const std::string& name) { return name.empty() || IsNameSeparator(name.back()); }
+
+std::string NoFileText(const std::string& name) {
+  return (name.empty() ? std::string("the segment has no file name")
+                       : Quoted(name) + " names a folder, so the segment has no file") +
+         kCopiesNothing;
+}
+
+// The characters of `name` that the command interpreter reads otherwise than the script runner
+// does: '%' as a variable, '*' and '?' as patterns; each once, quoted, as they first appear.
+std::vector<std::string> PatternCharacters(const std::string& name) {
+  std::vector<std::string> held;
+  std::string seen;
+  for (char c : name) {
+    if ((c == '%' || c == '*' || c == '?') && seen.find(c) == std::string::npos) {
+      seen.push_back(c);
+      held.push_back(Quoted(std::string(1, c)));
+    }
+  }
+  return held;
+}
+
 void CheckSegmentFile(DiskInterface& disk, const JobParameters& params, const Segment& segment,
                       size_t line, std::vector<Finding>* findings) {
-  if (segment.file_name.size() > kLongestPath) {
-    findings->push_back({params.timing_path, line, Severity::kError,
-                         Quoted(segment.file_name) +
-                             " is longer than any path a file system takes" +
-                             (CopiedByScript(segment) ? "; the copy script copies nothing for it"
-                                                      : "; the run stops at it")});
+  const std::string& name = segment.file_name;
+  const bool copied = CopiedByScript(segment);
+  auto add = [&](Severity severity, std::string text) {
+    findings->push_back({params.timing_path, line, severity, std::move(text)});
+  };
+  if (name.size() > kLongestPath) {
+    add(Severity::kError, Quoted(name) + " is longer than any path a file system takes" +
+                              (copied ? kCopiesNothing : "; the run stops at it"));
     return;
   }
-  if (int code = OpenForReadError(disk, params.media_dir + segment.file_name)) {
-    findings->push_back(
-        {params.timing_path, line, Severity::kError, MissingSegmentFile(segment, code)});
+  if (copied && NamesNoFile(name)) {
+    add(Severity::kError, NoFileText(name));
+    return;
+  }
+  if (int code = OpenForReadError(disk, params.media_dir + name)) {
+    add(Severity::kError, MissingSegmentFile(segment, code));
+    return;
+  }
+  std::vector<std::string> held = copied ? PatternCharacters(name) : std::vector<std::string>{};
+  if (!held.empty()) {
+    add(Severity::kWarning, Quoted(name) + " holds " + ListOf(held) +
+                                ": the program's own script runner copies the file as written, "
+                                "but the command interpreter would not, should anyone run "
+                                "kopiruj.bat by hand");
   }
 }
 

@@ -20,8 +20,9 @@ MemoryDisk Lecture(const std::string& timing) {
   MemoryDisk disk;
   disk.AddFile("L\\talk.rm", RealMediaHeader(600000));
   disk.AddFile("L\\talk.txt", timing);
-  for (const char* name : {"a.jpg", "b.gif", "c.avi", "p.htm", "\"q\".jpg", "b\x81.gif",
-                           "tabu\xC4\xBEka.htm", "\xE4\xB8\xAD.jpg", "a#b&.jpg"}) {
+  for (const char* name :
+       {"a.jpg", "b.gif", "c.avi", "p.htm", "\"q\".jpg", "b\x81.gif", "tabu\xC4\xBEka.htm",
+        "\xE4\xB8\xAD.jpg", "a#b&.jpg", "50%.png", "a*?%*.png", "p%.htm"}) {
     disk.AddFile(std::string("L\\") + name, "x");
   }
   for (const char* name : {"p00.htm", "f00.htm", "n00.htm", "problems.htm", "freeplayer_g2.gif",
@@ -67,9 +68,7 @@ TEST(CheckLecture, ReportsEachBrokenLineOnItsLine) {
        "\":01:00 00:02:00 P b.gif\""},
       {"line ends before the type", "00:01:00 00:02:00",
        "error: the line ends before its type and file name; the run reads start \"00:01:00\", "
-       "end \"00:02:00\", type \"\\n\", file \"\"\n"
-       "L\\talk.txt:2: error: the run refuses the lecture: Súbor segmentu 2 „“ sa nedá "
-       "skopírovať ako jeden súbor (meno je prázdne, končí lomkou alebo obsahuje * ? %)."},
+       "end \"00:02:00\", type \"\\n\", file \"\""},
       {"missing picture", "00:01:00 00:02:00 P none.jpg",
        "error: \"none.jpg\" is not in the recording's folder; the copy script copies nothing for "
        "it"},
@@ -88,8 +87,30 @@ TEST(CheckLecture, ReportsEachBrokenLineOnItsLine) {
       {"page without a name", "00:01:00 00:02:00 H ",
        "error: the segment has no file name; the run stops with \"File not found.\""},
       {"picture without a name", "00:01:00 00:02:00 P ",
-       "error: the run refuses the lecture: Súbor segmentu 2 „“ sa nedá skopírovať ako jeden "
-       "súbor (meno je prázdne, končí lomkou alebo obsahuje * ? %)."},
+       "error: the segment has no file name; the copy script copies nothing for it"},
+      {"folder as picture", "00:01:00 00:02:00 P slides/",
+       "error: \"slides/\" names a folder, so the segment has no file; the copy script copies "
+       "nothing for it"},
+      {"folder as clip", "00:01:00 00:02:00 V clips\\",
+       "error: \"clips\\\" names a folder, so the segment has no file; the copy script copies "
+       "nothing for it"},
+      {"percent in a copied name", "00:01:00 00:02:00 P 50%.png",
+       "warning: \"50%.png\" holds \"%\", which a web server may refuse or misread\n"
+       "L\\talk.txt:2: warning: \"50%.png\" holds \"%\": the program's own script runner "
+       "copies the file as written, but the command interpreter would not, should anyone run "
+       "kopiruj.bat by hand"},
+      {"patterns in a copied name", "00:01:00 00:02:00 P a*?%*.png",
+       "warning: \"a*?%*.png\" holds \"*\", \"?\" and \"%\", which a web server may refuse or "
+       "misread\n"
+       "L\\talk.txt:2: warning: \"a*?%*.png\" holds \"*\", \"?\" and \"%\": the program's own "
+       "script runner copies the file as written, but the command interpreter would not, should "
+       "anyone run kopiruj.bat by hand"},
+      {"percent in a missing name", "00:01:00 00:02:00 P 5%.png",
+       "warning: \"5%.png\" holds \"%\", which a web server may refuse or misread\n"
+       "L\\talk.txt:2: error: \"5%.png\" is not in the recording's folder; the copy script "
+       "copies nothing for it"},
+      {"percent in a page's name", "00:01:00 00:02:00 H p%.htm",
+       "warning: \"p%.htm\" holds \"%\", which a web server may refuse or misread"},
       {"quote in a copied name", "00:01:00 00:02:00 P \"q\".jpg",
        "error: the run refuses the lecture: Názov súboru alebo cesta obsahuje úvodzovky."},
       {"name leaving the folder", "00:01:00 00:02:00 H ../p.htm",

@@ -36,9 +36,6 @@ inline constexpr auto& kReservedNameEnding =
 inline constexpr auto& kOutsideFolderEnding =
     "je zadaný absolútnou cestou alebo cestou s „..“."_cp1250;
 
-inline constexpr auto& kNotOneFileEnding =
-    "sa nedá skopírovať ako jeden súbor (meno je prázdne, končí lomkou alebo obsahuje * ? %)."_cp1250;
-
 inline constexpr auto& kInOutputFolderEnding = "leží vo výstupnom adresári."_cp1250;
 
 inline constexpr auto& kRunSucceededMessage = "On line prednaska: OK"_cp1250;

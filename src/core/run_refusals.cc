@@ -36,10 +36,9 @@ bool IsParentComponent(std::string_view component) {
 
 // What the rules ask of a name, found in one pass.
 struct NameFacts {
-  bool quote = false;         ///< a '"'
-  bool not_one_file = false;  ///< a '*', '?' or '%', or no last component
-  bool parent = false;        ///< a ".." component
-  std::string_view last;      ///< the last component
+  bool quote = false;     ///< a '"'
+  bool parent = false;    ///< a ".." component
+  std::string_view last;  ///< the last component
 };
 
 NameFacts Examine(std::string_view name) {
@@ -54,13 +53,10 @@ NameFacts Examine(std::string_view name) {
       component = at + 1;
     } else if (c == '"') {
       facts.quote = true;
-    } else if (c == '*' || c == '?' || c == '%') {
-      facts.not_one_file = true;
     }
   }
   facts.last = {component, static_cast<size_t>(end - component)};
   facts.parent = facts.parent || IsParentComponent(facts.last);
-  facts.not_one_file = facts.not_one_file || facts.last.empty();
   return facts;
 }
 
@@ -101,7 +97,6 @@ std::optional<std::string> ReasonFor(const Segment& segment, int number,
   if (IsAbsolute(name) || facts.parent)
     return SegmentFileReason(number, name, kOutsideFolderEnding);
   if (!copied) return std::nullopt;
-  if (facts.not_one_file) return SegmentFileReason(number, name, kNotOneFileEnding);
   if (IsOutputName(facts.last, media_name))
     return SegmentFileReason(number, name, kReservedNameEnding);
   return std::nullopt;

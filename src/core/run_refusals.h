@@ -22,13 +22,13 @@ struct SegmentRefusal {
 /// 2. its name is absolute (a leading '/' or '\\', a drive letter) or has a ".." component: the
 ///    run would read a page from outside the recording's folder, the copy would publish such a
 ///    file and, through the copy's destination name, write outside the output folder;
-/// 3. it is copied and its name is empty, ends in a separator or holds '*', '?' or '%': the
-///    command interpreter would copy a whole folder or several files, or put a variable's value
-///    into the line;
-/// 4. it is copied and the last component of its name is one that the run or its scripts write
+/// 3. it is copied and the last component of its name is one that the run or its scripts write
 ///    into the output folder (IsOutputName): the copy would replace the run's own file, one of
 ///    its scripts included, with a file from the lecture folder.
 /// 'H' pages are read in their own folder and never copied, so only rule 2 applies to them.
+/// A copied name that is empty, ends in a separator or holds '*', '?' or '%' is no refusal: the
+/// program's script runner copies exactly the file named, or nothing and says so; CheckLecture
+/// reports such names.
 ///
 /// Looks at nothing but `state.segments` and `state.params.media_name` (the recording's output
 /// copy is one of the written names): no folder's path and no disk. A check made before any output

@@ -83,16 +83,6 @@ std::string Hex(unsigned char c) {
   return hex;
 }
 
-// "a", "a" and "b", "a", "b" and "c".
-std::string ListOf(const std::vector<std::string>& items) {
-  std::string list;
-  for (size_t i = 0; i < items.size(); ++i) {
-    if (i > 0) list += i + 1 == items.size() ? " and " : ", ";
-    list += items[i];
-  }
-  return list;
-}
-
 std::string WhatTheRunReads(const Segment& segment) {
   return "start " + Quoted(segment.start) + ", end " + Quoted(segment.end) + ", type " +
          Quoted(std::string(1, segment.type)) + ", file " + Quoted(segment.file_name);
@@ -140,6 +130,15 @@ std::string Quoted(std::string_view text) {
   }
   if (text.size() > kLongestShownName) quoted += "\x85";  // "…"
   return quoted + "\"";
+}
+
+std::string ListOf(const std::vector<std::string>& items) {
+  std::string list;
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) list += i + 1 == items.size() ? " and " : ", ";
+    list += items[i];
+  }
+  return list;
 }
 
 SegmentChecker::SegmentChecker(std::string timing_path, std::optional<uint32_t> recording_ms,

@@ -21,6 +21,9 @@ std::optional<int64_t> ParseTime(std::string_view text);
 /// kLongestShownName bytes is cut there and ends in "…".
 std::string Quoted(std::string_view text);
 
+/// The items joined as a sentence lists them: "a", "a and b", "a, b and c".
+std::string ListOf(const std::vector<std::string>& items);
+
 /// Checks the segments of one timing file one after the other, as far as their own fields tell:
 /// the line's layout, the type letter, the file name's extension and characters, and the times
 /// against each other and against the recording's length. Findings go to `*findings` on the

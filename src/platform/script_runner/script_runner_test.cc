@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <streambuf>
 #include <string>
 #include <vector>
 
+#include "core/batch_scripts.h"
+#include "lecture_state.h"
+#include "platform/real_disk.h"
 #include "platform/script_runner/script_runner_test.h"
 #include "test_util.h"
 
@@ -14,6 +18,7 @@ namespace orvello::platform {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ReadFileBytes;
 using testing::WriteFileBytes;
 
 TEST_F(ScriptRunnerTest, SkipsLinesItDoesNotUnderstandWithoutRunningThem) {
@@ -29,6 +34,40 @@ TEST_F(ScriptRunnerTest, SkipsLinesItDoesNotUnderstandWithoutRunningThem) {
             "t.bat:4: copied 'lect/a.gif' to 'out/\xC4\x8D'\n");
   EXPECT_FALSE(fs::exists("made"));
   EXPECT_TRUE(RunScript("ok.bat", "\r\n  \r\nCopy \"lect/a.gif\" \"out\"", log_));
+}
+
+// A run writes the copy line of a name with '%', '*' or '?', of an empty name and of one ending in
+// a separator as of any other name: the runner copies the file named and nothing else, never a
+// variable's value, a pattern's matches or a folder, and reports what it cannot copy.
+TEST_F(ScriptRunnerTest, CopiesNothingButTheFileNamed) {
+  const char sep = kPathSeparator;
+  const bool patterns_in_names = sep == '/';  // Windows' file names hold no '*' or '?'
+  for (const char* decoy : {"lect/50.png", "lect/ab.png", "lect/x.png", "lect/slides/s.png"}) {
+    fs::create_directories(fs::path(decoy).parent_path());
+    WriteFileBytes(decoy, "decoy");
+  }
+  WriteFileBytes("lect/50%.png", "50%");
+  if (patterns_in_names) WriteFileBytes("lect/a?.png", "a?");
+  std::vector<core::Segment> segments;
+  for (const char* name : {"50%.png", "a?.png", "*.png", "", "slides/"})
+    segments.push_back({"00:00:00", "00:00:01", 'P', name});
+  testing::MemoryDisk disk(sep);
+  const std::string lect = std::string("lect") + sep, out = std::string("out") + sep;
+  core::WriteCopyScript(disk,
+                        testing::RunStateFor({lect + "a.rm", "", "", "S", "out"}, sep, segments));
+  EXPECT_FALSE(Run(disk.Contents(out + "kopiruj.bat")));
+
+  std::set<std::string> copied, expected = {"50%.png"};
+  for (const auto& entry : fs::directory_iterator("out"))
+    copied.insert(entry.path().filename().string());
+  if (patterns_in_names) expected.insert("a?.png");
+  EXPECT_EQ(copied, expected) << Log();
+  EXPECT_EQ(ReadFileBytes("out/50%.png"), "50%");
+  for (const std::string& report :
+       {"t.bat:1: copied '" + lect + "50%.png' to '" + out + "50%.png'\n",
+        "t.bat:4: cannot copy '" + lect + "': not a file\n",
+        "t.bat:5: cannot copy '" + lect + "slides/': not a file\n"})
+    EXPECT_NE(Log().find(report), std::string::npos) << report << Log();
 }
 
 // Records each piece written to it separately, as an unbuffered standard error passes each one
