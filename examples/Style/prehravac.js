@@ -10,8 +10,8 @@
   const block = document.getElementById('prednaska');
   const video = document.getElementById('zaznam');
   if (!block || !video) {
-    document.body.prepend(text('p', 'Stránke chýbajú údaje prednášky: otvorte prehravac.htm, ' +
-      'ktorý zapísalo spracovanie prednášky, nie šablónu zo štýlu.'));
+    document.body.prepend(text('p', 'Stránke chýbajú údaje prednášky: otvorte prehravac.htm, '
+      + 'ktorý zapísalo spracovanie prednášky, nie šablónu zo štýlu.'));
     return;
   }
   const lecture = JSON.parse(block.textContent);
@@ -29,7 +29,7 @@
   let lastSaved = -1;
   let following = false;
 
-  // --- Helpers -------------------------------------------------------------------------------
+  // --- Helpers ----------------------------------------------------------------------------------
 
   function text(tag, content, className) {
     const node = document.createElement(tag);
@@ -52,11 +52,11 @@
 
   // "90", "1:30" or "1:02:03" in seconds; NaN for anything else.
   function parseTime(value) {
-    if (!/^\d+(\.\d+)?$|^\d+:\d{1,2}(\.\d+)?$|^\d+:\d{1,2}:\d{1,2}(\.\d+)?$/.test(value)) return NaN;
+    if (!/^(\d+:){0,2}\d+(\.\d+)?$/.test(value)) return NaN;
     return value.split(':').reduce((total, part) => total * 60 + Number(part), 0);
   }
 
-  // --- Which segment a time shows -------------------------------------------------------------
+  // --- Which segment a time shows ---------------------------------------------------------------
 
   // The first later start after segment i's own: segment i is shown until then.
   function nextStart(i) {
@@ -80,7 +80,7 @@
     return segments.findIndex((s) => s.number === number);
   }
 
-  // --- Showing a segment ----------------------------------------------------------------------
+  // --- Showing a segment ------------------------------------------------------------------------
 
   function show(i, initial) {
     if (i === current || i < 0 || i >= segments.length) return;
@@ -141,7 +141,9 @@
     const top = entry.offsetTop;
     const bottom = top + entry.offsetHeight;
     if (top < list.scrollTop) list.scrollTop = top;
-    else if (bottom > list.scrollTop + list.clientHeight) list.scrollTop = bottom - list.clientHeight;
+    else if (bottom > list.scrollTop + list.clientHeight) {
+      list.scrollTop = bottom - list.clientHeight;
+    }
   }
 
   function setAddress(hash) {
@@ -173,7 +175,7 @@
     requestAnimationFrame(tick);
   }
 
-  // --- Going somewhere ----------------------------------------------------------------------------
+  // --- Going somewhere --------------------------------------------------------------------------
 
   function choose(i, initial) {
     if (i < 0 || i >= segments.length) return;
@@ -204,7 +206,7 @@
     return true;
   }
 
-  // --- The remembered position ----------------------------------------------------------------
+  // --- The remembered position ------------------------------------------------------------------
   // Browsers may refuse storage for file:// pages or share it between them: the key holds the
   // page's path, and a refusal only means that nothing is remembered.
 
@@ -240,7 +242,7 @@
     }, { once: true });
   }
 
-  // --- Keys ----------------------------------------------------------------------------------------
+  // --- Keys -------------------------------------------------------------------------------------
 
   const keyActions = {
     ' ': togglePlay,
@@ -259,10 +261,12 @@
   // Keys the focused element needs for itself: a text field or a list box all of them, a
   // button or a link Space and Enter, the video's own controls Space, the arrows, Home and End.
   function needsKey(target, key) {
-    if (target.closest('input, textarea, select, [contenteditable="true"], dialog[open]')) return true;
+    if (target.closest('input, textarea, select, [contenteditable="true"], dialog[open]')) {
+      return true;
+    }
     if (target.closest('button, a[href], summary')) return key === ' ' || key === 'Enter';
-    if (target === video) return key === ' ' || key.startsWith('Arrow') || key === 'Home' || key === 'End';
-    return false;
+    if (target !== video) return false;
+    return key === ' ' || key.startsWith('Arrow') || key === 'Home' || key === 'End';
   }
 
   function onKey(event) {
@@ -295,7 +299,7 @@
     if (!keysDialog.open) keysDialog.showModal();
   }
 
-  // --- Building the page ----------------------------------------------------------------------------
+  // --- Building the page ------------------------------------------------------------------------
 
   function buildList() {
     const entries = document.createDocumentFragment();
@@ -325,7 +329,9 @@
   function addChapters() {
     if (!video.addTextTrack || typeof VTTCue !== 'function') return;
     const track = video.addTextTrack('chapters', 'Kapitoly', 'sk');
-    for (const s of segments) track.addCue(new VTTCue(s.start, Math.max(s.start, s.end), s.title));
+    for (const s of segments) {
+      track.addCue(new VTTCue(s.start, Math.max(s.start, s.end), s.title));
+    }
   }
 
   function onVideoMissing() {
@@ -340,7 +346,12 @@
     video.addEventListener('playing', startFollowing);
     video.addEventListener('play', () => { touched = true; syncClip(); });
     video.addEventListener('pause', () => { syncClip(); savePosition(); });
-    video.addEventListener('seeked', () => { touched = true; follow(); syncClip(); savePosition(); });
+    video.addEventListener('seeked', () => {
+      touched = true;
+      follow();
+      syncClip();
+      savePosition();
+    });
     video.addEventListener('timeupdate', () => {
       follow();
       if (Math.abs(video.currentTime - lastSaved) >= 2) savePosition();
