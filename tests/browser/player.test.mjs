@@ -162,7 +162,7 @@ async function press(page, key, segment) {
 describe('the player', { concurrency: browsers.length }, () => {
   for (const b of browsers) {
     describe(b.name, { concurrency: 1 }, () => {
-      test('the video loads with the recording\'s length; the list holds every segment', async () => {
+      test('the video has the recording\'s length; the list holds every segment', async () => {
         const page = await open(b, sites.example);
         await metadata(page);
         const found = await page.evaluate(() => ({
@@ -170,10 +170,12 @@ describe('the player', { concurrency: browsers.length }, () => {
           notReady: document.getElementById('nepripravene').hidden,
           chapters: [...document.getElementById('zaznam').textTracks[0].cues].map((c) => c.text),
           entries: [...document.querySelectorAll('button[data-segment]')].map((e) => [
-            e.dataset.segment, e.querySelector('.cas').textContent, e.querySelector('.titul').textContent,
+            e.dataset.segment, e.querySelector('.cas').textContent,
+            e.querySelector('.titul').textContent,
             e.querySelector('img').getAttribute('src'), e.querySelector('img').loading]),
         }));
-        assert.ok(Math.abs(found.duration - recordingSeconds(example)) < 0.1, `${found.duration} s`);
+        const length = recordingSeconds(example);
+        assert.ok(Math.abs(found.duration - length) < 0.1, `${found.duration} s, not ${length}`);
         assert.equal(found.notReady, true);
         const thumbnails = ['slide01.jpg', 'slide02.gif', 'video.gif', 'slide04.png', 'web.gif',
           'web.gif', 'slide06.jpg'];
@@ -191,14 +193,14 @@ describe('the player', { concurrency: browsers.length }, () => {
         for (const [n, start, tag, src] of [...segments].reverse()) {
           for (const t of [start, start + 1.9]) {
             await seek(page, t);
-            assert.deepEqual(await shown(page), { segment: String(n), current: [String(n)], tag, src },
-              `at ${t} s`);
+            const expected = { segment: String(n), current: [String(n)], tag, src };
+            assert.deepEqual(await shown(page), expected, `at ${t} s`);
           }
         }
         await close(page);
       });
 
-      test('the list seeks and shows the segment, paused or playing, without new history', async () => {
+      test('the list seeks and shows, paused or playing, without new history', async () => {
         const page = await open(b, sites.example);
         await metadata(page);
         const before = await state(page);
@@ -229,7 +231,7 @@ describe('the player', { concurrency: browsers.length }, () => {
         await close(page);
       });
 
-      test('keys play, seek, step through segments, mute, go full screen and show help', async () => {
+      test('keys play, seek, step, mute, go full screen and show help', async () => {
         const page = await open(b, sites.example);
         await metadata(page);
         await press(page, 'PageDown', 2);
@@ -337,7 +339,7 @@ describe('the player', { concurrency: browsers.length }, () => {
         await close(page);
       });
 
-      test('without the converted videos the page says so, and the slides and list work', async () => {
+      test('without the videos the page says so; slides and list work', async () => {
         const missing = (message) => /ERR_FILE_NOT_FOUND|\.mp4/.test(message.text() +
           (message.location()?.url || ''));
         const page = await open(b, sites.noVideo, '', missing);
