@@ -28,6 +28,7 @@ class MemoryDisk : public core::DiskInterface {
   std::unique_ptr<core::OutputFile> OpenForReplace(const std::string& path) override {
     return OpenForWrite(path);
   }
+  void CreateFolder(const std::string&) override {}
   bool IsSameFolder(const std::string&, const std::string&) override { return false; }
   core::LockStatus LockFolder(const std::string&, std::unique_ptr<core::FolderLock>*) override {
     return core::LockStatus::kUnavailable;

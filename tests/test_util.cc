@@ -159,6 +159,11 @@ std::unique_ptr<core::OutputFile> MemoryDisk::OpenForReplace(const std::string& 
   return std::make_unique<MemoryOutputFile>(this, path, /*replace=*/true);
 }
 
+void MemoryDisk::CreateFolder(const std::string& path) {
+  CheckOpen(path, "folder");
+  created_folders_.push_back(path);
+}
+
 std::string MemoryDisk::Contents(const std::string& path) const {
   auto it = files_.find(path);
   if (it == files_.end()) {

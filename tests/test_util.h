@@ -60,6 +60,8 @@ class MemoryDisk : public core::DiskInterface {
   std::unique_ptr<core::InputFile> OpenForRead(const std::string& path) override;
   std::unique_ptr<core::OutputFile> OpenForWrite(const std::string& path) override;
   std::unique_ptr<core::OutputFile> OpenForReplace(const std::string& path) override;
+  /// Records the folder (in created_folders() and the journal) unless a failure was asked for.
+  void CreateFolder(const std::string& path) override;
   bool IsSameFolder(const std::string& a, const std::string& b) override;
   /// Locks are kept per folder (aliases included) until their objects go away; they must not
   /// outlive the disk.
@@ -80,10 +82,13 @@ class MemoryDisk : public core::DiskInterface {
 
   /// Paths opened by OpenForWrite or OpenForReplace, in order, repeats included.
   const std::vector<std::string>& created() const { return created_; }
-  /// Every open attempt in order, as "read <path>", "write <path>" or "replace <path>".
+  /// Paths given to CreateFolder, in order, repeats included.
+  const std::vector<std::string>& created_folders() const { return created_folders_; }
+  /// Every open attempt in order, as "read <path>", "write <path>" or "replace <path>", and every
+  /// CreateFolder as "folder <path>".
   const std::vector<std::string>& journal() const { return journal_; }
 
-  /// Every later open of `path` throws IoError(code); code 0 lifts the failure.
+  /// Every later open (or CreateFolder) of `path` throws IoError(code); code 0 lifts the failure.
   void FailOpenFor(const std::string& path, int code) { fail_open_[path] = code; }
   /// Writes to `path` accept `bytes` bytes in all, then throw IoError(code).
   void FailWriteAfter(const std::string& path, size_t bytes, int code) {
@@ -116,6 +121,7 @@ class MemoryDisk : public core::DiskInterface {
   size_t read_chunk_ = 0;
   std::map<std::string, std::string> files_;
   std::vector<std::string> created_;
+  std::vector<std::string> created_folders_;
   std::vector<std::string> journal_;
   std::map<std::string, int> fail_open_;
   std::map<std::string, Failure> fail_write_;

@@ -13,6 +13,7 @@
 #include "core/encoding.h"
 #include "core/io_error.h"
 #include "core/lecture_check.h"
+#include "platform/program_check.h"
 #include "platform/real_disk.h"
 
 namespace orvello::cli {
@@ -48,6 +49,21 @@ void PrintSummary(Counts counts, std::ostream& out) {
   out << Counted(counts.errors, "error") << ", " << Counted(counts.warnings, "warning") << "\n";
 }
 
+// The recording tool that proces.bat runs, named as proces.bat names it. The run never learns
+// whether it ran (the scripts run after its message), so its absence is an error of its own here,
+// put first, where the check before publishing never leaves it out.
+void CheckRecordingTool(const std::string& producer, std::vector<core::Finding>* findings) {
+  std::string tool = producer + platform::kPathSeparator + "rmevents";
+  platform::ProgramState state = platform::CheckProgram(tool);
+  if (state == platform::ProgramState::kRunnable) return;
+  std::string what = state == platform::ProgramState::kMissing
+                         ? "there is no such program"
+                         : "this is not a program that may be run";
+  findings->insert(findings->begin(),
+                   {tool, 0, core::Severity::kError,
+                    what + "; proces.bat cannot process the recording, though the run says OK"});
+}
+
 bool RefuseSwitch(const std::string& flag, std::string* err) {
   *err = UnknownArgument(flag);
   return false;
@@ -56,16 +72,19 @@ bool RefuseSwitch(const std::string& flag, std::string* err) {
 }  // namespace
 
 int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::string media, style;
-  bool style_given = false;
+  std::string media, style, producer, producer_field;
+  bool style_given = false, producer_given = false;
   const ValueOption options[] = {{"--media", &media, true},
-                                 {"--style", &style, false, &style_given}};
+                                 {"--style", &style, false, &style_given},
+                                 {"--producer", &producer, false, &producer_given}};
   core::CheckInput input;
   std::string problem;
   if (!ParseOptions(args, options, RefuseSwitch, &problem) ||
       !ToField("--media", WithSystemSeparators(media), &input.media, &problem) ||
       (style_given &&
-       !ToField("--style", WithSystemSeparators(style), &input.style.emplace(), &problem))) {
+       !ToField("--style", WithSystemSeparators(style), &input.style.emplace(), &problem)) ||
+      (producer_given &&
+       !ToField("--producer", WithSystemSeparators(producer), &producer_field, &problem))) {
     err << "orvello-cli check: " << problem << "\n" << kUsage;
     return kExitUsage;
   }
@@ -77,22 +96,26 @@ int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     PrintIoError("orvello-cli check", error, err);
     return kExitIoError;
   }
+  if (producer_given) CheckRecordingTool(producer_field, &findings);
   PrintFindings(findings, out);
   Counts counts = CountFindings(findings);
   PrintSummary(counts, out);
   return counts.errors > 0 ? kExitRefused : kExitSuccess;
 }
 
-void CheckBeforePublishing(const std::string& media, const std::string& style, std::ostream& err) {
+void CheckBeforePublishing(const std::string& media, const std::string& style,
+                           const std::string& producer, std::ostream& err) {
   core::CheckInput input;
-  std::string problem;
+  std::string problem, producer_field;
   if (!ToField("--media", WithSystemSeparators(media), &input.media, &problem) ||
-      !ToField("--style", WithSystemSeparators(style), &input.style.emplace(), &problem)) {
+      !ToField("--style", WithSystemSeparators(style), &input.style.emplace(), &problem) ||
+      !ToField("--producer", WithSystemSeparators(producer), &producer_field, &problem)) {
     return;
   }
   auto disk = platform::MakeRealDisk();
   try {
     std::vector<core::Finding> findings = core::CheckLecture(*disk, input);
+    CheckRecordingTool(producer_field, &findings);
     if (findings.empty()) return;
     size_t shown = std::min(findings.size(), kMostFindingsBeforePublishing);
     PrintFindings(std::span(findings).first(shown), err);

@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "cli/cli.h"
 #include "platform/real_disk.h"
@@ -36,6 +39,9 @@ class CheckCommandTest : public ::testing::Test {
     fs::copy(ORVELLO_SOURCE_DIR "/examples", dir_.path(), fs::copy_options::recursive);
     previous_ = fs::current_path();
     fs::current_path(dir_.path());
+    // Windows finds the stand-in recording tool as rmevents.exe, which is built elsewhere; the
+    // scripts never start here.
+    if (platform::kPathSeparator == '\\') WriteFileBytes("Producer/rmevents.exe", "");
   }
   void TearDown() override { fs::current_path(previous_); }
 
@@ -76,6 +82,9 @@ const char kBrokenFindings[] =
     "lecture/prednaska.txt:3: error: the line is shorter than \"HH:MM:SS HH:MM:SS T FILE\", so "
     "the run reads it together with line 4 as start \"00:00:04\", end \"\", type \"0\", file "
     "\":00:04 00:00:06 V klip.avi\"\n"
+    "lecture/prednaska.txt:3: error: the run refuses the lecture: Súbor segmentu 3 „:00:04 "
+    "00:00:06 V klip.avi“ má v mene dvojbodku, ktorá vo Windows oddeľuje meno súboru od mena "
+    "jeho dátového prúdu.\n"
     "lecture/prednaska.txt:5: error: \"slide03.png\" is not in the recording's folder; the copy "
     "script copies nothing for it\n"
     "lecture/prednaska.txt:6: warning: type \"h\" publishes the segment as a picture; an HTML "
@@ -90,7 +99,7 @@ const char kBrokenFindings[] =
     "00:00:14.016\n"
     "Style/web.gif: error: the style folder has no such file; the copy script copies nothing for "
     "it\n"
-    "4 errors, 5 warnings\n";
+    "5 errors, 5 warnings\n";
 
 TEST_F(CheckCommandTest, TheExampleHasNoFindings) {
   EXPECT_EQ(Run({"check", "--media", "lecture/prednaska.rm", "--style", "Style"}), kExitSuccess);
@@ -112,9 +121,44 @@ TEST_F(CheckCommandTest, PublishShowsTheFindingsOnStandardErrorOnly) {
   fs::create_directories("out");
   EXPECT_EQ(Run({"publish", "--media", "lecture/prednaska.rm", "--out", "out", "--style", "Style",
                  "--producer", "Producer", "--no-start"}),
+            kExitRefused);
+  EXPECT_EQ(out_,
+            "1: Súbor segmentu 3 „:00:04 00:00:06 V klip.avi“ má v mene dvojbodku, ktorá vo "
+            "Windows oddeľuje meno súboru od mena jeho dátového prúdu.\n");
+  EXPECT_EQ(err_, kBrokenFindings);
+}
+
+// The run reports success before proces.bat starts the recording tool, so only the check can
+// say that the tool is missing; publish shows it before its own message line.
+TEST_F(CheckCommandTest, ARecordingToolThatCannotRunIsAnError) {
+  const std::string media = "lecture/prednaska.rm";
+  EXPECT_EQ(Run({"check", "--media", media, "--producer", "Producer"}), kExitSuccess) << out_;
+  EXPECT_EQ(out_, "0 errors, 0 warnings\n");
+  const char kConsequence[] = "; proces.bat cannot process the recording, though the run says OK\n";
+  fs::create_directories("NoTool");
+  std::vector<std::pair<std::string, std::string>> cases = {
+      {"NoTool", "NoTool/rmevents: error: there is no such program"}};
+  if (platform::kPathSeparator == '/') {  // Windows runs what it finds
+    fs::create_directories("Folder/rmevents");
+    fs::permissions("Producer/rmevents", fs::perms::owner_read | fs::perms::owner_write);
+    cases.push_back(
+        {"Producer", "Producer/rmevents: error: this is not a program that may be run"});
+    cases.push_back({"Folder", "Folder/rmevents: error: this is not a program that may be run"});
+  }
+  for (const auto& [producer, finding] : cases) {
+    EXPECT_EQ(Run({"check", "--media", media, "--producer", producer}), kExitRefused) << producer;
+    EXPECT_EQ(out_, finding + kConsequence + "1 error, 0 warnings\n");
+  }
+  fs::create_directories("out");
+  EXPECT_EQ(Run({"publish", "--media", media, "--out", "out", "--style", "Style", "--producer",
+                 "NoTool", "--no-start"}),
             kExitSuccess);
   EXPECT_EQ(out_, "On line prednaska: OK\n");
-  EXPECT_EQ(err_, kBrokenFindings);
+  EXPECT_EQ(err_, cases.front().second + kConsequence + "1 error, 0 warnings\n");
+  Break();  // the tool comes first, where the shortened list before publishing keeps it
+  Run({"publish", "--media", media, "--out", "out", "--style", "Style", "--producer", "NoTool",
+       "--no-start"});
+  EXPECT_TRUE(err_.starts_with(cases.front().second + kConsequence)) << err_;
 }
 
 // Hundreds of findings would bury the run's own lines: publish shows the first twenty of what

@@ -13,7 +13,7 @@ namespace orvello::cli {
 const char kUsage[] =
     R"(usage: orvello-cli publish --media PATH --out DIR --style DIR --producer DIR
                           [--web URL] [--no-start | --wait]
-       orvello-cli check --media PATH [--style DIR]
+       orvello-cli check --media PATH [--style DIR] [--producer DIR]
        orvello-cli --help
 
 publish   Publishes a recorded lecture as a web site, as the desktop program's
@@ -38,13 +38,16 @@ The run's message line is the only line on standard output, in UTF-8.
 Exit status: 0 the run succeeded; 1 the run refused its input (its message line
 says why); 2 a file operation failed (the error is on standard error); 3 with
 --wait, a script failed; 64 the command line was wrong. Before the run, the
-findings of check (below) go to standard error.
+findings of check (below, with the same --style and --producer) go to standard
+error.
 
 check     Reads the recording, its timing file and the segment files (and with
-          --style the style folder) as publish would, writes nothing, and prints
-          every problem as "FILE:LINE: error: TEXT" or "FILE:LINE: warning: TEXT"
-          (errors: publish refuses, fails or publishes something plainly wrong;
-          warnings: legal but probably not meant), then "N errors, M warnings".
+          --style the style folder) as publish would, with --producer looks for
+          the recording tool rmevents there (missing or not runnable is an error),
+          writes nothing, and prints every problem as "FILE:LINE: error: TEXT" or
+          "FILE:LINE: warning: TEXT" (errors: publish refuses, fails or publishes
+          something plainly wrong; warnings: legal but probably not meant), then
+          "N errors, M warnings".
           Exit status: 0 no errors; 1 errors; 2 the recording or its timing file
           cannot be read; 64 the command line was wrong.
 )";

@@ -49,6 +49,12 @@ class PublishTest : public ::testing::Test {
     for (const char* name : {"problems.htm", "freeplayer_g2.gif", "web.gif", "video.gif"}) {
       WriteFileBytes(dir_.path() + "/Style/" + name, name);
     }
+    // The recording tool as each system finds it; the scripts never start here.
+    std::filesystem::create_directories(HostPath(dir_.path() + "/RP"));
+    for (const char* name : {"/RP/rmevents", "/RP/rmevents.exe"}) {
+      WriteFileBytes(dir_.path() + name, "");
+      std::filesystem::permissions(HostPath(dir_.path() + name), std::filesystem::perms::owner_all);
+    }
   }
   std::vector<std::string> Args(const std::string& media, const std::string& out) {
     return {"publish",

@@ -93,7 +93,7 @@ int PublishCommand(const std::vector<std::string>& args, std::ostream& out, std:
     return kExitUsage;
   }
 
-  CheckBeforePublishing(options.media, options.style, err);
+  CheckBeforePublishing(options.media, options.style, options.producer, err);
   auto disk = platform::MakeRealDisk();
   core::NoScriptStarter no_scripts;
   platform::ScriptLauncher launcher(/*wait=*/options.scripts == ScriptMode::kWait);

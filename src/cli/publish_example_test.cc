@@ -67,13 +67,61 @@ TEST_F(PublishExampleTest, WaitRunsBothScriptsThroughTheStandIn) {
   EXPECT_TRUE(fs::exists(out_ + "/proces.bat"));
 }
 
+// The pages show a slide as "slides/s.jpg"; the copy once put it at "out/s.jpg".
+TEST_F(PublishExampleTest, SlidesInSubFoldersArePublishedWhereThePagesLookForThem) {
+  fs::create_directories(example_ + "/lecture/slides/deep");
+  WriteFileBytes(example_ + "/lecture/slides/s.jpg", "S");
+  WriteFileBytes(example_ + "/lecture/slides/deep/t.gif", "T");
+  std::string timing = ReadFileBytes(example_ + "/lecture/prednaska.txt");
+  WriteFileBytes(example_ + "/lecture/prednaska.txt",
+                 timing +
+                     "00:00:14 00:00:14 P slides/s.jpg\r\n00:00:14 00:00:14 P "
+                     "slides/deep/t.gif\r\n");
+  ASSERT_EQ(Publish(example_ + "/Producer"), kExitSuccess) << err_text_;
+  EXPECT_EQ(Out("slides/s.jpg"), "S");
+  EXPECT_EQ(Out("slides/deep/t.gif"), "T");
+  EXPECT_FALSE(fs::exists(out_ + "/s.jpg"));
+  EXPECT_NE(Out("sld08.htm").find("slides/s.jpg"), std::string::npos);
+}
+
+// The output folder may come with the lecture, links included: neither the run nor its scripts
+// write through one. A link for a sub-folder the run needs stops the run before any copy.
+TEST_F(PublishExampleTest, PlantedLinksInTheOutputFolderAreNeverWrittenThrough) {
+  const std::string victims = dir_.path() + "/home";
+  fs::create_directories(victims);
+  for (const char* name : {"Skus.txt", "p01.htm", "slide01.jpg", "web.gif"}) {
+    WriteFileBytes(victims + "/" + name, "precious");
+    fs::create_symlink(victims + "/" + name, out_ + "/" + name);
+  }
+  fs::create_symlink(victims + "/new.txt", out_ + "/event.txt");
+  ASSERT_EQ(Publish(example_ + "/Producer"), kExitSuccess) << err_text_;
+  for (const char* name : {"Skus.txt", "p01.htm", "slide01.jpg", "web.gif"})
+    EXPECT_EQ(ReadFileBytes(victims + "/" + name), "precious") << name;
+  EXPECT_FALSE(fs::exists(victims + "/new.txt"));
+  EXPECT_EQ(Out("slide01.jpg"), ReadFileBytes(example_ + "/lecture/slide01.jpg"));
+  EXPECT_EQ(Out("web.gif"), ReadFileBytes(example_ + "/Style/web.gif"));
+  EXPECT_FALSE(fs::is_symlink(out_ + "/p01.htm"));
+
+  fs::create_directories(example_ + "/lecture/slides");
+  WriteFileBytes(example_ + "/lecture/slides/s.jpg", "S");
+  WriteFileBytes(example_ + "/lecture/prednaska.txt", "00:00:00 00:00:14 P slides/s.jpg\r\n");
+  fs::create_directory_symlink(victims, out_ + "/slides");
+  EXPECT_EQ(Publish(example_ + "/Producer"), kExitIoError);
+  EXPECT_EQ(err_text_, "orvello-cli: " + out_ + "/slides: File access denied.\n");
+  EXPECT_FALSE(fs::exists(victims + "/s.jpg"));
+}
+
+// The run's message stays as it is; the check before it says that the tool is missing.
 TEST_F(PublishExampleTest, AFailedScriptEndsWithStatusThree) {
   fs::create_directories(dir_.path() + "/NoTool");
   EXPECT_EQ(Publish(dir_.path() + "/NoTool"), kExitScriptFailed);
   EXPECT_EQ(out_text_, "On line prednaska: OK\n");
-  EXPECT_EQ(err_text_,
-            "orvello-cli: kopiruj: exit status 0\n"
-            "orvello-cli: proces: exit status 1\n");
+  EXPECT_EQ(err_text_, dir_.path() +
+                           "/NoTool/rmevents: error: there is no such program; proces.bat "
+                           "cannot process the recording, though the run says OK\n"
+                           "1 error, 0 warnings\n"
+                           "orvello-cli: kopiruj: exit status 0\n"
+                           "orvello-cli: proces: exit status 1\n");
   EXPECT_FALSE(fs::exists(out_ + "/prednaska.rm"));
 }
 

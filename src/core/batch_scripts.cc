@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/copy_targets.h"
 #include "core/event_list.h"
 #include "core/text_writer.h"
 
@@ -47,8 +48,10 @@ void WriteCopyScript(DiskInterface& disk, const RunState& state) {
   std::string_view folder = SegmentFolder(params);
   for (int i = 1; i <= state.segments.count(); ++i) {
     const Segment& segment = state.segments.at(i);
-    if (CopiedByScript(segment))
-      WriteCopyLine(writer, folder, segment.file_name, params.output_dir_bare);
+    if (CopiedByScript(segment)) {
+      WriteCopyLine(writer, folder, segment.file_name,
+                    CopyDestination(params, segment.file_name, disk.separator()));
+    }
   }
   for (const char* asset : kStyleAssets) {
     WriteCopyLine(writer, params.style_dir, asset, params.output_dir);

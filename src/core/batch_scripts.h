@@ -25,7 +25,8 @@ inline bool CopiedByScript(const Segment& segment) { return segment.type != 'H';
 bool ScriptPathsHoldQuote(const JobParameters& params);
 
 /// Writes OutputDir + "kopiruj.bat": a Copy line for every segment not of type 'H' (upper case
-/// only), from the recording's folder into OutputDirBare; Copy lines for the style folder's
+/// only), from the recording's folder into OutputDirBare, or for a name with a sub-folder to its
+/// place below the output folder (CopyDestination); Copy lines for the style folder's
 /// problems.htm, freeplayer_g2.gif, web.gif and video.gif into OutputDir; then "Del skus.txt" and
 /// "Del kopiruj.bat". Every line ends in CR LF. Throws IoError.
 void WriteCopyScript(DiskInterface& disk, const RunState& state);

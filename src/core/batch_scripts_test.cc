@@ -64,6 +64,35 @@ TEST(WriteCopyScript, UsesThePlatformsSeparator) {
             "Del kopiruj.bat\r\n");
 }
 
+// A copy once put "slides/a.jpg" at "out/a.jpg", where the pages do not look for it. A name
+// without a sub-folder keeps its line as it always was.
+TEST(WriteCopyScript, ACopiedFileKeepsItsSubFolder) {
+  const std::vector<Segment> segments = {{"00:00:00", "00:01:00", 'P', "slides/a.jpg"},
+                                         {"00:01:00", "00:02:00", 'V', "clips\\deep/b.avi"},
+                                         {"00:02:00", "00:03:00", 'P', "c.jpg"}};
+  const struct {
+    char separator;
+    RunFields fields;
+    const char* path;
+    const char* lines;
+  } cases[] = {
+      {'/', kPosixFields, "/srv/out/kopiruj.bat",
+       "Copy \"/home/u/lect/slides/a.jpg\" \"/srv/out/slides/a.jpg\"\r\n"
+       "Copy \"/home/u/lect/clips\\deep/b.avi\" \"/srv/out/clips\\deep/b.avi\"\r\n"
+       "Copy \"/home/u/lect/c.jpg\" \"/srv/out\"\r\n"},
+      {'\\', kWindowsFields, "C:\\out\\kopiruj.bat",
+       "Copy \"C:\\lect\\slides/a.jpg\" \"C:\\out\\slides\\a.jpg\"\r\n"
+       "Copy \"C:\\lect\\clips\\deep/b.avi\" \"C:\\out\\clips\\deep\\b.avi\"\r\n"
+       "Copy \"C:\\lect\\c.jpg\" \"C:\\out\"\r\n"},
+  };
+  for (const auto& c : cases) {
+    MemoryDisk disk(c.separator);
+    WriteCopyScript(disk, RunStateFor(c.fields, c.separator, segments));
+    std::string script = disk.Contents(c.path);
+    EXPECT_EQ(script.substr(0, script.find("Copy \"" + std::string(c.fields.style))), c.lines);
+  }
+}
+
 TEST(WriteCopyScript, NoCopiedSegmentsLeaveTheAssetLinesAlone) {
   const std::vector<Segment> no_segments;
   const std::vector<Segment> all_html = {{"00:00:00", "00:01:00", 'H', "a.htm"},

@@ -54,8 +54,15 @@ class DiskInterface {
   /// as /dev/zero or a console, which could keep a reader waiting, or reading, forever.
   virtual std::unique_ptr<InputFile> OpenForRead(const std::string& path) = 0;
   /// Creates the file, or empties an existing one. A folder, a pipe or a socket is refused with
-  /// code 5, and the open never blocks.
+  /// code 5, and the open never blocks. POSIX: a symbolic link at `path` is never followed: it is
+  /// removed and a new file takes its name, so a link planted among the files a run writes cannot
+  /// lead the write to a file elsewhere.
   virtual std::unique_ptr<OutputFile> OpenForWrite(const std::string& path) = 0;
+  /// Creates the folder `path` when there is none; an existing folder is kept as it is. A symbolic
+  /// link or junction (any reparse point) at `path`, or a file, is refused with code 5 (File
+  /// access denied), never followed, so nothing is later written through it. The folder above
+  /// must exist. Throws IoError.
+  virtual void CreateFolder(const std::string& path) = 0;
   /// Writes a new version of a file that holds the user's own work: the bytes go to a temporary
   /// file beside it, and Close() renames that over `path`. A failure leaves the old version whole.
   virtual std::unique_ptr<OutputFile> OpenForReplace(const std::string& path) = 0;

@@ -40,6 +40,12 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+std::string UpperCaseName(std::string_view name) {
+  std::string upper(name);
+  for (char& c : upper) c = static_cast<char>(UpperCase(static_cast<unsigned char>(c)));
+  return upper;
+}
+
 // A plain loop: find_last_of searches its set once per byte, which a name as long as a whole
 // timing file makes slow.
 size_t LastSeparator(std::string_view name) {
@@ -48,6 +54,14 @@ size_t LastSeparator(std::string_view name) {
     if (*at == '/' || *at == '\\') return static_cast<size_t>(at - name.data());
   }
   return std::string_view::npos;
+}
+
+std::string_view LastComponent(std::string_view name) {
+  size_t cut = LastSeparator(name);
+  if (cut != std::string_view::npos) return name.substr(cut + 1);
+  bool drive = name.size() >= 2 && name[1] == ':' &&
+               ((name[0] >= 'a' && name[0] <= 'z') || (name[0] >= 'A' && name[0] <= 'Z'));
+  return drive ? name.substr(2) : name;
 }
 
 }  // namespace orvello::core

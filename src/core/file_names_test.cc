@@ -28,7 +28,10 @@ TEST(SameNameIgnoringCase, FoldsWindows1250Letters) {
       {"a.txt", "a.txt ", false},
       {"[", "{", false},
   };
-  for (const Case& c : cases) EXPECT_EQ(SameNameIgnoringCase(c.a, c.b), c.same) << c.a;
+  for (const Case& c : cases) {
+    EXPECT_EQ(SameNameIgnoringCase(c.a, c.b), c.same) << c.a;
+    EXPECT_EQ(UpperCaseName(c.a) == UpperCaseName(c.b), c.same) << c.a;
+  }
 }
 
 TEST(LastSeparator, FindsTheLastSeparatorOfEitherKind) {
@@ -38,6 +41,22 @@ TEST(LastSeparator, FindsTheLastSeparatorOfEitherKind) {
       {"sub/", 3},      {"/", 0},         {"", kNone},
   };
   for (const auto& [name, at] : cases) EXPECT_EQ(LastSeparator(name), at) << name;
+}
+
+// What the run's rules check and what the Windows runner's copy writes is this one name.
+TEST(LastComponent, CutsAtTheLastSeparatorOrADriveButNeverAtAStream) {
+  const std::pair<std::string_view, std::string_view> cases[] = {
+      {"a.jpg", "a.jpg"},
+      {"sub/a.jpg", "a.jpg"},
+      {"C:\\lect\\sub/a.jpg", "a.jpg"},
+      {"C:a.jpg", "a.jpg"},
+      {"ab:proces.bat", "ab:proces.bat"},
+      {"sub\\ab:c:d", "ab:c:d"},
+      {"1:a.jpg", "1:a.jpg"},
+      {"sub/", ""},
+      {"", ""},
+  };
+  for (const auto& [name, last] : cases) EXPECT_EQ(LastComponent(name), last) << name;
 }
 
 }  // namespace

@@ -43,10 +43,6 @@ std::optional<uint32_t> CheckRecording(DiskInterface& disk, const JobParameters&
   return std::nullopt;
 }
 
-// No file system takes a longer path (Windows' long paths hold 32767 characters, POSIX systems'
-// fewer), so a longer name is not looked for: that would only copy it twice more.
-constexpr size_t kLongestPath = 32767;
-
 bool IsMissing(int code) { return code == kFileNotFound || code == kInvalidFilename; }
 
 constexpr char kCopiesNothing[] = "; the copy script copies nothing for it";
@@ -99,6 +95,7 @@ void CheckSegmentFile(DiskInterface& disk, const JobParameters& params, const Se
   auto add = [&](Severity severity, std::string text) {
     findings->push_back({params.timing_path, line, severity, std::move(text)});
   };
+  // A longer name is not looked for: that would only copy it twice more.
   if (name.size() > kLongestPath) {
     add(Severity::kError, Quoted(name) + " is longer than any path a file system takes" +
                               (copied ? kCopiesNothing : "; the run stops at it"));

@@ -65,7 +65,10 @@ TEST(CheckLecture, ReportsEachBrokenLineOnItsLine) {
       {"short line", "00:01:00\r\n00:01:00 00:02:00 P b.gif",
        "error: the line is shorter than \"HH:MM:SS HH:MM:SS T FILE\", so the run reads it "
        "together with line 3 as start \"00:01:00\", end \"\", type \"0\", file "
-       "\":01:00 00:02:00 P b.gif\""},
+       "\":01:00 00:02:00 P b.gif\"\n"
+       "L\\talk.txt:2: error: the run refuses the lecture: Súbor segmentu 2 „:01:00 00:02:00 P "
+       "b.gif“ má v mene dvojbodku, ktorá vo Windows oddeľuje meno súboru od mena jeho dátového "
+       "prúdu."},
       {"line ends before the type", "00:01:00 00:02:00",
        "error: the line ends before its type and file name; the run reads start \"00:01:00\", "
        "end \"00:02:00\", type \"\\n\", file \"\""},

@@ -25,6 +25,9 @@ inline constexpr auto& kOutputIsMediaFolderMessage =
 inline constexpr auto& kOutputBusyMessage =
     ": Do výstupného adresára práve zapisuje iné spracovanie."_cp1250;
 
+inline constexpr auto& kOutputPathTooLongMessage =
+    ": Cesta k výstupnému adresáru je príliš dlhá: Windows v ňom nespustí skripty."_cp1250;
+
 // A refused segment's message: kSegmentFileText + number + " „" + file name + "“ " + one of the
 // endings below, e.g. "4: Súbor segmentu 2 „proces.bat“ má rovnaké meno ...".
 
@@ -37,6 +40,14 @@ inline constexpr auto& kOutsideFolderEnding =
     "je zadaný absolútnou cestou alebo cestou s „..“."_cp1250;
 
 inline constexpr auto& kInOutputFolderEnding = "leží vo výstupnom adresári."_cp1250;
+
+// Followed by the other segment's number and ".": "... sa skopíruje na to isté miesto ako súbor
+// segmentu 2."
+inline constexpr auto& kSamePlaceEnding =
+    "sa skopíruje na to isté miesto ako súbor segmentu "_cp1250;
+
+inline constexpr auto& kStreamEnding =
+    "má v mene dvojbodku, ktorá vo Windows oddeľuje meno súboru od mena jeho dátového prúdu."_cp1250;
 
 inline constexpr auto& kRunSucceededMessage = "On line prednaska: OK"_cp1250;
 

@@ -1,6 +1,7 @@
 // Implementation details: every check that can refuse a run comes before the first file it would
 // write. The media file and the output folder's identity are checked before the probe file, the
-// segments right after the timing file is read; only then is anything of the site written.
+// segments right after the timing file is read; only then is anything of the site written, the
+// sub-folders that the copy script copies into first.
 #include "core/process_run.h"
 
 #include <memory>
@@ -8,6 +9,7 @@
 #include <utility>
 
 #include "core/batch_scripts.h"
+#include "core/copy_targets.h"
 #include "core/event_list.h"
 #include "core/file_checks.h"
 #include "core/file_names.h"
@@ -73,6 +75,7 @@ RunOutcome ProcessRun(const RunFields& fields, RunState* state, DiskInterface& d
   std::unique_ptr<FolderLock> lock;
   if (disk.LockFolder(fields.output, &lock) == LockStatus::kBusy)
     return Refuse(*state, kOutputBusyMessage);
+  if (!starter.CanStartIn(params.output_dir)) return Refuse(*state, kOutputPathTooLongMessage);
   if (!ProbeOutputDir(disk, fields.output)) return Refuse(*state, kNoMediaOrOutputMessage);
 
   state->params = std::move(params);
@@ -87,6 +90,7 @@ RunOutcome ProcessRun(const RunFields& fields, RunState* state, DiskInterface& d
     return RefuseSegment(
         *state, SegmentFileReason(i, state->segments.at(i).file_name, kInOutputFolderEnding));
   }
+  CreateCopySubFolders(disk, *state);
   WriteEventList(disk, *state);
   WriteSegmentPages(disk, *state);
   WriteIndexPage(disk, *state);

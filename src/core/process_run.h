@@ -23,9 +23,11 @@ struct RunOutcome {
 };
 
 /// One press of the process button: checks the media file and the output folder (not the
-/// recording's own folder, not locked by another run, takes the probe file), derives the run's
+/// recording's own folder, not locked by another run, one `starter` can start scripts in, takes
+/// the probe file), derives the run's
 /// paths into `state`, reads the timing file, refuses the segments FindSegmentRefusals lists and
-/// any that lie in the output folder, writes the lecture's output set and starts the two scripts.
+/// any that lie in the output folder, creates the sub-folders the copied segment files keep,
+/// writes the lecture's output set and starts the two scripts.
 /// The output folder stays locked until the run returns. A failed file operation after the
 /// checks throws IoError at once; what was written so far stays.
 RunOutcome ProcessRun(const RunFields& fields, RunState* state, DiskInterface& disk,

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/encoding.h"
 #include "core/io_error.h"
 #include "core/messages.h"
@@ -62,6 +64,25 @@ TEST_F(ProcessRunTest, RefusesBadInputWithANumberedLineAndWritesNothing) {
     EXPECT_TRUE(disk_.created().empty() || disk_.created().back() == "C:\\ro\\Skus.txt") << c.name;
   }
   EXPECT_EQ(state_.params.media_path, "") << "a refused run derives nothing";
+}
+
+// A folder whose path is too long for a working directory (on Windows) would get every page
+// and then neither script: the run refuses it before its first write, the probe included.
+TEST_F(ProcessRunTest, RefusesAFolderNoScriptCanStartInBeforeItsFirstWrite) {
+  class LimitedStarter : public NoScriptStarter {
+   public:
+    bool CanStartIn(const std::string& dir) override {
+      asked = dir;
+      return false;
+    }
+    std::string asked;
+  } starter;
+  RunOutcome outcome = ProcessRun(fields_, &state_, disk_, starter);
+  EXPECT_EQ(outcome.result, RunResult::kRefused);
+  EXPECT_EQ(Cp1250ToUtf8(outcome.message_line),
+            "1: Cesta k výstupnému adresáru je príliš dlhá: Windows v ňom nespustí skripty.");
+  EXPECT_EQ(starter.asked, "C:\\out\\");
+  EXPECT_TRUE(disk_.created().empty());
 }
 
 TEST_F(ProcessRunTest, SuccessfulRunsConsumeCounterNumbersToo) {
@@ -127,6 +148,31 @@ TEST_F(ProcessRunTest, RefusesWhatWouldDestroyItsInputOrReplaceItsScripts) {
     EXPECT_EQ(disk_.created(), before) << c.message;
   }
   EXPECT_EQ(disk_.Contents("C:\\lect\\a.txt"), "00:00:00 00:05:30 P slide01.jpg\r\n");
+}
+
+// The copy script copies into the sub-folders, so they are there before the run writes its
+// first page; names that Windows takes for one file are refused before anything is created.
+TEST_F(ProcessRunTest, CreatesTheSubFoldersFirstAndRefusesTwoNamesOfOneFile) {
+  disk_.AddFile("C:\\lect\\a.txt",
+                "00:00:00 00:00:01 P slides/a.jpg\r\n00:00:01 00:00:02 H notes\\b.htm\r\n");
+  disk_.AddFile("C:\\lect\\notes\\b.htm", "<B>b</B>");
+  ASSERT_EQ(Run(fields_).result, RunResult::kSucceeded);
+  EXPECT_EQ(disk_.created_folders(), std::vector<std::string>{"C:\\out\\slides"});
+  const std::vector<std::string>& journal = disk_.journal();
+  auto folder = std::find(journal.begin(), journal.end(), "folder C:\\out\\slides");
+  EXPECT_EQ(std::find(journal.begin(), journal.end(), "write C:\\out\\event.txt"), folder + 1);
+
+  disk_.AddFile("C:\\lect\\a.txt",
+                "00:00:00 00:00:01 P Slides/a.jpg\r\n00:00:01 00:00:02 P slides\\A.JPG\r\n");
+  std::vector<std::string> before = disk_.created();
+  RunOutcome outcome = Run(fields_);
+  EXPECT_EQ(outcome.result, RunResult::kRefused);
+  EXPECT_EQ(Cp1250ToUtf8(outcome.message_line),
+            "2: Súbor segmentu 2 „slides\\A.JPG“ sa skopíruje na to isté miesto ako súbor "
+            "segmentu 1.");
+  before.push_back("C:\\out\\Skus.txt");
+  EXPECT_EQ(disk_.created(), before);
+  EXPECT_EQ(disk_.created_folders().size(), 1u) << "no folder for a refused run";
 }
 
 TEST_F(ProcessRunTest, RefusesAnOutputFolderThatAnotherRunIsWriting) {

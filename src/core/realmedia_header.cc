@@ -4,6 +4,7 @@
 // ends the search: the PROP chunk belongs to the header in front of it.
 #include "core/realmedia_header.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -116,9 +117,16 @@ bool ReadRealMediaDuration(InputFile& file, uint32_t* duration_ms, std::string* 
     }
     if (std::memcmp(header, "PROP", 4) == 0) return ReadDuration(source, size, duration_ms, err);
     if (std::memcmp(header, "DATA", 4) == 0) return Fail("the header has no PROP chunk", err);
-    if (!source.Skip(size - kChunkHeaderSize)) {
+    uint64_t rest = size - kChunkHeaderSize;
+    uint64_t room = kRealMediaHeaderLimit - std::min(kRealMediaHeaderLimit, source.offset());
+    if (!source.Skip(std::min(rest, room))) {
       return Fail("the chunk " + ChunkName(header) + " at byte " + std::to_string(start) +
                       " claims " + std::to_string(size) + " bytes, past the end of the file",
+                  err);
+    }
+    if (rest > room || source.offset() + kChunkHeaderSize > kRealMediaHeaderLimit) {
+      return Fail("no PROP chunk among the header's first " +
+                      std::to_string(kRealMediaHeaderLimit) + " bytes",
                   err);
     }
     got = source.Read(header, kChunkHeaderSize);

@@ -94,6 +94,40 @@ TEST(ReadRealMediaDuration, RefusesWhatHoldsNoReadableDuration) {
   }
 }
 
+// 131,072 chunks of 4 KB before the PROP chunk once made every check (and publish) read half a
+// gigabyte. The search reads no byte past the header's limit: the failure asked for there would
+// reach the caller.
+TEST(ReadRealMediaDuration, StopsLookingAfterTheHeader) {
+  const std::string filler = Chunk("CONT", std::string(4096 - 8, 'x'));
+  std::string many;
+  while (many.size() <= kRealMediaHeaderLimit) many += filler;
+  const std::string prop = Chunk("PROP", PropBody(14016));
+  const std::string big_chunk = "CONT" + BigEndian(0x7FFFFFFF, 4);
+  const std::string cases[] = {
+      kFileHeader + many + prop,
+      kFileHeader + big_chunk + std::string(kRealMediaHeaderLimit, 'x') + prop,
+      // The next chunk's header would end past the limit.
+      kFileHeader + Chunk("CONT", std::string(kRealMediaHeaderLimit - 30, 'x')) + prop,
+  };
+  for (const std::string& bytes : cases) {
+    MemoryDisk disk;
+    disk.AddFile("a.rm", bytes);
+    disk.FailReadAfter("a.rm", kRealMediaHeaderLimit, 23);
+    uint32_t duration = 77;
+    std::string err;
+    EXPECT_FALSE(ReadRealMediaDuration(disk, "a.rm", &duration, &err)) << bytes.size();
+    EXPECT_EQ(err, "no PROP chunk among the header's first 1048576 bytes");
+    EXPECT_EQ(duration, 77u);
+  }
+  MemoryDisk disk;  // a PROP chunk that begins inside the limit is read whole
+  disk.AddFile("a.rm", kFileHeader + Chunk("CONT", std::string(kRealMediaHeaderLimit - 48, 'x')) +
+                           prop + many);
+  uint32_t duration = 0;
+  std::string err;
+  EXPECT_TRUE(ReadRealMediaDuration(disk, "a.rm", &duration, &err)) << err;
+  EXPECT_EQ(duration, 14016u);
+}
+
 TEST(ReadRealMediaDuration, FileErrorsReachTheCaller) {
   MemoryDisk disk;
   disk.AddFile("a.rm",

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "core/batch_scripts.h"
+#include "core/copy_targets.h"
 #include "core/event_list.h"
 #include "core/file_checks.h"
 #include "core/file_names.h"
@@ -55,8 +56,9 @@ NameFacts Examine(std::string_view name) {
       facts.quote = true;
     }
   }
-  facts.last = {component, static_cast<size_t>(end - component)};
-  facts.parent = facts.parent || IsParentComponent(facts.last);
+  facts.last = LastComponent(name);
+  facts.parent =
+      facts.parent || IsParentComponent({component, static_cast<size_t>(end - component)});
   return facts;
 }
 
@@ -93,12 +95,13 @@ std::optional<std::string> ReasonFor(const Segment& segment, int number,
   const std::string& name = segment.file_name;
   const bool copied = CopiedByScript(segment);
   const NameFacts facts = Examine(name);
-  if (copied && facts.quote) return std::string(AfterCounter(kQuoteInNameMessage));
+  if (facts.quote) return std::string(AfterCounter(kQuoteInNameMessage));
   if (IsAbsolute(name) || facts.parent)
     return SegmentFileReason(number, name, kOutsideFolderEnding);
   if (!copied) return std::nullopt;
   if (IsOutputName(facts.last, media_name))
     return SegmentFileReason(number, name, kReservedNameEnding);
+  if (name.find(':') != std::string::npos) return SegmentFileReason(number, name, kStreamEnding);
   return std::nullopt;
 }
 
@@ -106,9 +109,14 @@ std::optional<std::string> ReasonFor(const Segment& segment, int number,
 
 std::vector<SegmentRefusal> FindSegmentRefusals(const RunState& state) {
   std::vector<SegmentRefusal> refusals;
+  CopyClashFinder clashes(state.params.media_name);
   for (int i = 1; i <= state.segments.count(); ++i) {
-    if (auto reason = ReasonFor(state.segments.at(i), i, state.params.media_name))
+    const Segment& segment = state.segments.at(i);
+    if (auto reason = ReasonFor(segment, i, state.params.media_name)) {
       refusals.push_back({i, std::move(*reason)});
+    } else if (auto clash = clashes.Add(segment, i)) {
+      refusals.push_back({i, std::move(*clash)});
+    }
   }
   return refusals;
 }

@@ -17,15 +17,19 @@ struct SegmentRefusal {
 
 /// Every segment of `state.segments` that a run refuses, in order, each once, with the first of
 /// these reasons that applies to it:
-/// 1. kopiruj.bat copies it (any type but 'H') and its name holds a double quote, which would end
-///    the quoted name in the script early and run the rest of the line as commands;
+/// 1. its name holds a double quote: kopiruj.bat would end the quoted name early and run the rest
+///    of the line as commands, and an 'H' page's name would end an attribute in folie.htm;
 /// 2. its name is absolute (a leading '/' or '\\', a drive letter) or has a ".." component: the
 ///    run would read a page from outside the recording's folder, the copy would publish such a
 ///    file and, through the copy's destination name, write outside the output folder;
 /// 3. it is copied and the last component of its name is one that the run or its scripts write
 ///    into the output folder (IsOutputName): the copy would replace the run's own file, one of
-///    its scripts included, with a file from the lecture folder.
-/// 'H' pages are read in their own folder and never copied, so only rule 2 applies to them.
+///    its scripts included, with a file from the lecture folder;
+/// 4. it is copied and its name holds a ':' (past the drive letter rule 2 refuses): Windows reads
+///    "ab:proces.bat" as a stream of the file "ab", and a copy of it could land on any name;
+/// 5. it is copied and lands on the place of an earlier copied segment (CopyClashFinder), or its
+///    first sub-folder is named like a file of rule 3.
+/// 'H' pages are read in their own folder and never copied, so only rules 1 and 2 apply to them.
 /// A copied name that is empty, ends in a separator or holds '*', '?' or '%' is no refusal: the
 /// program's script runner copies exactly the file named, or nothing and says so; CheckLecture
 /// reports such names.

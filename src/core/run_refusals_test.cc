@@ -54,7 +54,7 @@ TEST(FindSegmentRefusals, ListsEveryRefusedSegmentWithItsFirstReason) {
       {'P', "kl\"ip.avi", kQuote},
       {'V', "kl\"ip.avi", kQuote},
       {'h', "kl\"ip.avi", kQuote},
-      {'H', "kl\"ip.htm", kFine},
+      {'H', "kl\"ip.htm", kQuote},  // would end the thumbnail's attribute in folie.htm
       {'P', "../../elsewhere/notes.txt", kOutside},
       {'H', "../../../dev/zero", kOutside},
       {'P', "sub/../../x.jpg", kOutside},
@@ -104,6 +104,35 @@ TEST(FindSegmentRefusals, ListsEveryRefusedSegmentWithItsFirstReason) {
                        Expected(cases[i].kind, number, cases[i].name));
   }
   EXPECT_EQ(found, expected);
+}
+
+// Windows writes "ab:proces.bat" into a stream of "ab", a runner cutting at the last ':' into
+// proces.bat: a copied name with a ':' is refused whatever comes after it.
+TEST(FindSegmentRefusals, RefusesAColonAnywhereInACopiedName) {
+  const char kStream[] =
+      "má v mene dvojbodku, ktorá vo Windows oddeľuje meno súboru od mena jeho dátového prúdu.";
+  const struct {
+    char type;
+    const char* name;
+    const char* ending;  // of the reason, UTF-8; "" when the segment is fine
+  } cases[] = {
+      {'P', "ab:proces.bat", kStream},
+      {'V', "sub/x:folie.htm", kStream},
+      {'h', "a.jpg:", kStream},
+      {'P', "sub:dir\\a.jpg", kStream},
+      {'P', "PROCES.BAT:x", "má rovnaké meno ako súbor, ktorý zapisuje spracovanie."},
+      {'P', "d:proces.bat", "je zadaný absolútnou cestou alebo cestou s „..“."},
+      {'H', "ab:proces.bat", ""},  // read where it lies, never copied
+  };
+  for (const auto& c : cases) {
+    const RunState state = RunStateFor({"C:\\lect\\a.rm", "", "", "", "C:\\out"}, '\\',
+                                       {{"00:00:00", "00:00:01", c.type, c.name}});
+    std::vector<SegmentRefusal> refusals = FindSegmentRefusals(state);
+    std::string found = refusals.empty() ? "" : Cp1250ToUtf8(refusals.front().reason);
+    std::string expected =
+        *c.ending == '\0' ? "" : std::string("Súbor segmentu 1 „") + c.name + "“ " + c.ending;
+    EXPECT_EQ(found, expected) << c.name;
+  }
 }
 
 TEST(IsOutputName, KnowsEveryNameARunWritesInAnyCase) {

@@ -13,6 +13,10 @@ class ScriptStarter {
   /// Starts the script named `name` (without its ".bat") with `dir` as its working directory.
   /// Throws IoError when it cannot be started.
   virtual void Start(const std::string& dir, const std::string& name) = 0;
+  /// False when no script can have the folder `dir` as its working directory however it is
+  /// spelled (on Windows: a path longer than a working directory may be). A run asks before it
+  /// writes anything and refuses such a folder.
+  virtual bool CanStartIn(const std::string& /*dir*/) { return true; }
 };
 
 /// A starter that starts nothing, for runs that only write files.

@@ -53,11 +53,18 @@ bool TextReader::SkipBlanks() {
   return Eof();
 }
 
+// Skips whole buffers at a time, so a line of any length goes by in time linear in its length.
 void TextReader::SkipLine() {
-  while (!Eof()) {
-    int next = Peek();
-    Consume();
-    if (next == kLf) return;
+  while (Peek() >= 0) {
+    const char* begin = buffer_.get() + pos_;
+    const char* end = buffer_.get() + end_;
+    const char* stop = std::find_if(begin, end, [](char c) { return c == kLf || c == kCtrlZ; });
+    if (stop == end) {
+      Consume(static_cast<size_t>(end - begin));
+      continue;
+    }
+    Consume(static_cast<size_t>(stop - begin) + (*stop == kLf ? 1 : 0));
+    return;
   }
 }
 

@@ -9,6 +9,11 @@
 // probes the target first, so a missing folder or a read-only file fails at the open, as a direct
 // write would, before any temporary file exists.
 //
+// A write never follows a symbolic link at its file's name (posix_no_follow.h): the link is
+// replaced by the file. A run's output folder may come with the lecture, links planted in it
+// included, and a link there must not lead a page, the probe or a temporary file onto a file
+// elsewhere. A folder the run creates is refused where a link stands instead.
+//
 // A folder's identity is its device and inode number; its lock is flock() on a descriptor of the
 // folder itself, so no lock file ever appears among the files a run writes.
 
@@ -27,6 +32,7 @@
 #include "core/encoding.h"
 #include "core/io_error.h"
 #include "platform/posix_error.h"
+#include "platform/posix_no_follow.h"
 
 namespace orvello::platform {
 
@@ -92,11 +98,10 @@ bool Acceptable(const struct stat& info, Accept accept) {
   return !S_ISDIR(info.st_mode) && !S_ISFIFO(info.st_mode) && !S_ISSOCK(info.st_mode);
 }
 
-/// Opens `path` as a file: what `accept` refuses gets EISDIR's code, as the original platform
-/// refuses a directory. The open itself does not block, so a pipe without a writer (or reader)
-/// cannot hang the program; the descriptor blocks again afterwards.
-int OpenFile(const std::string& path, int flags, Accept accept, mode_t mode = 0) {
-  int fd = Open(path, CheckedNativeName(path), flags | O_NONBLOCK, mode);
+/// Keeps `fd`, opened non-blocking for `path`, when `accept` takes what it is: anything else gets
+/// EISDIR's code, as the original platform refuses a directory. The descriptor blocks again
+/// afterwards.
+int Accepted(int fd, const std::string& path, Accept accept) {
   struct stat info;
   int err = ::fstat(fd, &info) != 0 ? errno : 0;
   if (err == 0 && !Acceptable(info, accept)) err = EISDIR;
@@ -106,6 +111,19 @@ int OpenFile(const std::string& path, int flags, Accept accept, mode_t mode = 0)
     throw IoError(IoErrorCodeFor(err), path);
   }
   return fd;
+}
+
+/// Opens `path` as a file. The open itself does not block, so a pipe without a writer (or
+/// reader) cannot hang the program.
+int OpenFile(const std::string& path, int flags, Accept accept) {
+  return Accepted(Open(path, CheckedNativeName(path), flags | O_NONBLOCK), path, accept);
+}
+
+/// Opens `native`, the name of `path`, for writing without following a link there.
+int OpenWritable(const std::string& path, const std::string& native, Accept accept) {
+  int fd = OpenForWriteNoFollow(native, 0666);
+  if (fd < 0) throw IoError(OpenErrorCode(errno, native), path);
+  return Accepted(fd, path, accept);
 }
 
 int SyncFd(int fd) {
@@ -236,7 +254,7 @@ class PosixDisk : public core::DiskInterface {
 
   std::unique_ptr<core::OutputFile> OpenForWrite(const std::string& path) override {
     return std::make_unique<PosixOutputFile>(
-        OpenFile(path, O_WRONLY | O_CREAT | O_TRUNC, Accept::kWritable, 0666), path);
+        OpenWritable(path, CheckedNativeName(path), Accept::kWritable), path);
   }
 
   std::unique_ptr<core::OutputFile> OpenForReplace(const std::string& path) override {
@@ -251,9 +269,21 @@ class PosixDisk : public core::DiskInterface {
       throw IoError(OpenErrorCode(errno, native), path);
     }
     std::string temp = native + kTempSuffix;
-    int fd = Open(path, temp, O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    int fd = OpenWritable(path, temp, Accept::kRegularFile);
     if (keep_mode) ::fchmod(fd, old_version.st_mode & 07777);
     return std::make_unique<ReplacingOutputFile>(fd, path, std::move(temp), std::move(native));
+  }
+
+  void CreateFolder(const std::string& path) override {
+    std::string native = CheckedNativeName(path);
+    if (::mkdir(native.c_str(), 0777) == 0) return;
+    int err = errno;
+    struct stat info;
+    if (err == EEXIST && ::lstat(native.c_str(), &info) == 0) {
+      if (S_ISDIR(info.st_mode)) return;
+      throw IoError(core::kFileAccessDenied, path);
+    }
+    throw IoError(OpenErrorCode(err, native), path);
   }
 
   bool IsSameFolder(const std::string& a, const std::string& b) override {

@@ -124,6 +124,40 @@ TEST_F(RealDiskTest, ExhaustedDescriptorsAreTooManyOpenFiles) {
   EXPECT_EQ(4, write_code);
 }
 
+// A lecture folder may ship the folder it is published into, with links in it: a page, the probe
+// (even in a run that is then refused) or a temporary file named like a link once wrote through
+// it into the file it points to.
+TEST_F(RealDiskTest, AWriteReplacesALinkAtItsNameInsteadOfFollowingIt) {
+  testing::WriteFileBytes(Path("victim.txt"), "precious");
+  const std::string victim = Path("victim.txt");
+  for (const char* name : {"p01.htm", "sub/Skus.txt", "data.txt", "data.txt.orvello-tmp"})
+    ASSERT_EQ(0, ::symlink(victim.c_str(), Path(name).c_str())) << name;
+  ASSERT_EQ(0, ::symlink(Path("elsewhere.txt").c_str(), Path("dangling.htm").c_str()));
+  WriteWhole(Path("p01.htm"), "page");
+  WriteWhole(Path("dangling.htm"), "page");
+  EXPECT_TRUE(core::ProbeOutputDir(*disk_, Path("sub")));
+  std::unique_ptr<core::OutputFile> settings = disk_->OpenForReplace(Path("data.txt"));
+  settings->Write("settings", 8);
+  settings->Close();
+  EXPECT_EQ("precious", ReadFileBytes(victim));
+  EXPECT_FALSE(fs::exists(Path("elsewhere.txt")));
+  for (const char* name : {"p01.htm", "dangling.htm", "sub/Skus.txt", "data.txt"})
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(Path(name)))) << name;
+  EXPECT_EQ("page", ReadFileBytes(Path("p01.htm")));
+  EXPECT_EQ("", ReadFileBytes(Path("sub/Skus.txt")));
+  EXPECT_EQ("settings", ReadFileBytes(Path("data.txt")));
+}
+
+// A link in the place of a sub-folder the run creates would lead the copies elsewhere.
+TEST_F(RealDiskTest, CreateFolderRefusesALinkInItsPlace) {
+  ASSERT_EQ(0, ::symlink(Path("sub").c_str(), Path("link").c_str()));
+  ASSERT_EQ(0, ::symlink(Path("nowhere").c_str(), Path("dangling").c_str()));
+  EXPECT_EQ(5, ErrorCodeOf([&] { disk_->CreateFolder(Path("link")); }));
+  EXPECT_EQ(5, ErrorCodeOf([&] { disk_->CreateFolder(Path("dangling")); }));
+  EXPECT_FALSE(fs::exists(Path("nowhere")));
+  EXPECT_TRUE(fs::is_symlink(Path("link")));
+}
+
 TEST_F(RealDiskTest, ReplaceKeepsTheOldMode) {
   ::chmod(Path("exists.txt").c_str(), 0604);
   std::unique_ptr<core::OutputFile> file = disk_->OpenForReplace(Path("exists.txt"));

@@ -5,7 +5,9 @@
 // with a sharing violation (I/O error 32) instead of being read half-written or skipped.
 //
 // Only files on a disk are taken: a device name (CON, NUL, COM1, ...) or a pipe is refused with
-// code 5, as a folder is, so that nothing blocks on a console or a pipe without a peer. A replacing
+// code 5, as a folder is, so that nothing blocks on a console or a pipe without a peer. A writer
+// never writes through a link at its name (win32_plain_file.h): a lecture folder may hold one
+// where the run writes a page or its probe file, leading to a file of the user's. A replacing
 // writer probes the target first, so that a missing folder, a read-only or a locked file fails at
 // the open, as a direct write would, before any temporary file exists; its Close() moves the
 // temporary file over the target with MoveFileExW, replacing it and writing through.
@@ -27,6 +29,7 @@
 #include "core/io_error.h"
 #include "platform/win32_error.h"
 #include "platform/win32_file_identity.h"
+#include "platform/win32_plain_file.h"
 #include "platform/win32_text.h"
 
 namespace orvello::platform {
@@ -49,15 +52,33 @@ std::wstring CheckedWidePath(const std::string& path) {
   return WidePath(path);
 }
 
-/// Opens `wide`, the name of `path`, as a file on a disk; throws the mapped error otherwise.
-HANDLE OpenFileOnly(const std::string& path, const std::wstring& wide, DWORD access, DWORD share,
-                    DWORD disposition) {
-  HANDLE handle = CreateFileW(wide.c_str(), access, share, nullptr, disposition,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+/// `handle`, opened for `path`, when it is a file on a disk; throws the mapped error otherwise.
+HANDLE FileOnly(HANDLE handle, const std::string& path) {
   if (handle == INVALID_HANDLE_VALUE) ThrowError(GetLastError(), path);
   if (GetFileType(handle) != FILE_TYPE_DISK) {
     CloseHandle(handle);
     throw IoError(core::kFileAccessDenied, path);
+  }
+  return handle;
+}
+
+/// Opens `wide`, the name of `path`, as a file on a disk; throws the mapped error otherwise.
+HANDLE OpenFileOnly(const std::string& path, const std::wstring& wide, DWORD access, DWORD share,
+                    DWORD disposition) {
+  return FileOnly(CreateFileW(wide.c_str(), access, share, nullptr, disposition,
+                              FILE_ATTRIBUTE_NORMAL, nullptr),
+                  path);
+}
+
+/// Opens `wide`, the name of `path`, as an empty plain file on a disk for writing, never through
+/// a link; throws the mapped error otherwise. The file is opened and then cut rather than created
+/// anew (CREATE_ALWAYS), which refuses a hidden file.
+HANDLE OpenEmptied(const std::string& path, const std::wstring& wide, DWORD share) {
+  HANDLE handle = FileOnly(OpenPlainFileForWriting(wide, share), path);
+  if (!SetEndOfFile(handle)) {
+    DWORD error = GetLastError();
+    CloseHandle(handle);
+    ThrowError(error, path);
   }
   return handle;
 }
@@ -181,14 +202,7 @@ class Win32Disk : public core::DiskInterface {
   }
 
   std::unique_ptr<core::OutputFile> OpenForWrite(const std::string& path) override {
-    // OPEN_ALWAYS and a cut rather than CREATE_ALWAYS, which refuses a hidden file.
-    HANDLE handle =
-        OpenFileOnly(path, CheckedWidePath(path), GENERIC_WRITE, FILE_SHARE_READ, OPEN_ALWAYS);
-    if (!SetEndOfFile(handle)) {
-      DWORD error = GetLastError();
-      CloseHandle(handle);
-      ThrowError(error, path);
-    }
+    HANDLE handle = OpenEmptied(path, CheckedWidePath(path), FILE_SHARE_READ);
     return std::make_unique<Win32OutputFile>(handle, path);
   }
 
@@ -201,8 +215,22 @@ class Win32Disk : public core::DiskInterface {
       if (error.code() != core::kFileNotFound) throw;
     }
     std::wstring temp = target + kTempSuffix;
-    HANDLE handle = OpenFileOnly(path, temp, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    HANDLE handle = OpenEmptied(path, temp, 0);
     return std::make_unique<ReplacingOutputFile>(handle, path, std::move(temp), std::move(target));
+  }
+
+  // A folder that is there already must be a plain one: a junction or a symbolic link there
+  // would lead the copies elsewhere.
+  void CreateFolder(const std::string& path) override {
+    std::wstring wide = CheckedWidePath(path);
+    if (CreateDirectoryW(wide.c_str(), nullptr)) return;
+    DWORD error = GetLastError();
+    if (error != ERROR_ALREADY_EXISTS) ThrowError(error, path);
+    DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
+        (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+      throw IoError(core::kFileAccessDenied, path);
+    }
   }
 
   bool IsSameFolder(const std::string& a, const std::string& b) override {

@@ -9,6 +9,7 @@
 
 #include "core/file_checks.h"
 #include "platform/real_disk_test.h"
+#include "platform/win32_file_identity.h"
 #include "platform/win32_text.h"
 #include "test_util.h"
 
@@ -112,6 +113,55 @@ TEST_F(RealDiskTest, DevicesAreNoFiles) {
     EXPECT_EQ(5, ErrorCodeOf([&] { OpenThere(*disk_, open, "NUL"); })) << static_cast<int>(open);
   }
   EXPECT_FALSE(core::FileCanBeOpened(*disk_, "NUL"));
+}
+
+// A lecture folder may hold a link where a run writes a page or its probe file: the write
+// replaces the link by a file of its own and leaves the file the link leads to as it was.
+class LinkAtTheNameTest : public RealDiskTest {
+ protected:
+  using MakeLink = BOOL (*)(const std::wstring& name, const std::wstring& target);
+
+  /// Makes p01.htm and Skus.txt links to a file of the user's, then writes a page and the probe.
+  void WritesReplaceTheLinks(MakeLink make_link) {
+    testing::WriteFileBytes(Path("sub/victim.txt"), "the user's own");
+    for (const char* name : {"p01.htm", "Skus.txt"})
+      ASSERT_TRUE(make_link(WidePath(Path(name)), WidePath(Path("sub/victim.txt")))) << name;
+    WriteWhole(Path("p01.htm"), "page");
+    EXPECT_TRUE(core::ProbeOutputDir(*disk_, dir_.path()));
+    EXPECT_EQ(ReadFileBytes(Path("sub/victim.txt")), "the user's own");
+    EXPECT_EQ(ReadFileBytes(Path("p01.htm")), "page");
+    EXPECT_EQ(ReadFileBytes(Path("Skus.txt")), "");
+    for (const char* name : {"p01.htm", "Skus.txt"}) {
+      BY_HANDLE_FILE_INFORMATION info;
+      ASSERT_TRUE(FileIdentity(WidePath(Path(name)), &info)) << name;
+      EXPECT_EQ(info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT, 0u) << name;
+      EXPECT_EQ(info.nNumberOfLinks, 1u) << name;
+    }
+  }
+};
+
+BOOL SymbolicLink(const std::wstring& name, const std::wstring& target) {
+  return CreateSymbolicLinkW(name.c_str(), target.c_str(),
+                             SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) != 0;
+}
+
+TEST_F(LinkAtTheNameTest, AHardLinkIsReplacedNeverWrittenThrough) {
+  WritesReplaceTheLinks([](const std::wstring& name, const std::wstring& target) {
+    return CreateHardLinkW(name.c_str(), target.c_str(), nullptr);
+  });
+}
+
+TEST_F(LinkAtTheNameTest, ASymbolicLinkIsReplacedNeverWrittenThrough) {
+  const std::wstring probe = WidePath(Path("probe-link"));
+  DWORD attributes = SymbolicLink(probe, WidePath(Path("exists.txt")))
+                         ? GetFileAttributesW(probe.c_str())
+                         : INVALID_FILE_ATTRIBUTES;
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+    GTEST_SKIP() << "this system makes no symbolic links (Wine 8's CreateSymbolicLinkW succeeds "
+                    "and makes nothing), or not without privileges";
+  }
+  DeleteFileW(probe.c_str());
+  WritesReplaceTheLinks(SymbolicLink);
 }
 
 TEST_F(RealDiskTest, SameFolderIgnoresCaseAndSlashes) {

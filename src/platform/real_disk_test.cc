@@ -82,6 +82,19 @@ TEST_F(RealDiskTest, ErrorsNameTheirPathAsGiven) {
   }
 }
 
+TEST_F(RealDiskTest, CreateFolderMakesAFolderAndKeepsOneThatIsThere) {
+  disk_->CreateFolder(Path("new"));
+  EXPECT_TRUE(fs::is_directory(fs::u8path(Path("new"))));
+  testing::WriteFileBytes(Path("sub/kept.txt"), "kept");
+  disk_->CreateFolder(Path("sub"));
+  EXPECT_EQ("kept", ReadFileBytes(Path("sub/kept.txt")));
+  EXPECT_EQ(5, ErrorCodeOf([&] { disk_->CreateFolder(Path("exists.txt")); }));
+  EXPECT_EQ(3, ErrorCodeOf([&] { disk_->CreateFolder(Path("nofolder/x")); }));
+  EXPECT_EQ(2, ErrorCodeOf([&] { disk_->CreateFolder(""); }));
+  EXPECT_EQ((std::vector<std::string>{"exists.txt", "new", "sub"}), Listing(dir_.path()));
+  EXPECT_EQ("old contents", ReadFileBytes(Path("exists.txt")));
+}
+
 TEST_F(RealDiskTest, SameFolderMeansTheSameFolderHoweverSpelled) {
   const struct {
     std::string a, b;

@@ -141,6 +141,8 @@ void ScriptLauncher::Start(const std::string& dir, const std::string& name) {
   }
 }
 
+bool ScriptLauncher::CanStartIn(const std::string&) { return true; }
+
 std::vector<ScriptLauncher::Outcome> ScriptLauncher::WaitAll() {
   std::vector<Outcome> outcomes;
   for (const Started& started : started_) {

@@ -7,6 +7,11 @@
 // Detached, the launcher first opens the script itself, so that a script that cannot be read
 // fails the run as on other systems, and lets go of the runner once it has started: Windows
 // keeps no zombies. Waiting, the process handle is kept until WaitAll collects it.
+//
+// A working directory is limited to MAX_PATH characters, its trailing separator included, even
+// where a file's path is not: CreateProcessW refuses a longer one, and the "\\?\" form is no
+// help there. A run asks CanStartIn first and refuses such a folder before it writes anything;
+// inside the folder the runner reaches every file by its long form (LongPathForm).
 #include "platform/script_launcher.h"
 
 #include <windows.h>
@@ -66,6 +71,13 @@ ScriptLauncher::Outcome Collect(const std::string& name, HANDLE process) {
   return {name, exit_status, exit_status == 0 ? "" : "exit status " + std::to_string(exit_status)};
 }
 
+// The error of a script that did not start, naming the file that could not be used.
+core::IoError StartError(DWORD error, const std::wstring& file) {
+  std::string name;
+  if (!Cp1250FromWide(file, &name)) name = Utf8FromWide(file);
+  return core::IoError(IoErrorCodeForWin32(error), name);
+}
+
 }  // namespace
 
 ScriptLauncher::ScriptLauncher(bool wait) : wait_(wait) {}
@@ -82,17 +94,23 @@ void ScriptLauncher::Start(const std::string& dir, const std::string& name) {
     // instead of the run reporting success for work that will never happen.
     std::wstring path = folder;
     if (!path.empty() && path.back() != L'\\' && path.back() != L'/') path.push_back(L'\\');
-    if ((error = CheckReadable(path + script)) != 0)
-      throw core::IoError(IoErrorCodeForWin32(error));
+    if ((error = CheckReadable(LongPathForm(path + script))) != 0)
+      throw StartError(error, path + script);
   }
   started.process = StartRunner(folder, script, &started.problem, &error);
   if (wait_) {
     started_.push_back(std::move(started));
   } else if (started.process == nullptr) {
-    throw core::IoError(IoErrorCodeForWin32(error));
+    throw StartError(error, OwnFolder() + kRunnerName);
   } else {
     CloseHandle(started.process);
   }
+}
+
+bool ScriptLauncher::CanStartIn(const std::string& dir) {
+  std::wstring full = FullPath(WideFromCp1250(dir));
+  if (!full.empty() && full.back() != L'\\') full.push_back(L'\\');
+  return full.size() < MAX_PATH;
 }
 
 std::vector<ScriptLauncher::Outcome> ScriptLauncher::WaitAll() {

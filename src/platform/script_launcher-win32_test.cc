@@ -17,6 +17,7 @@ TEST_F(ScriptLauncherTest, DetachedScriptInAMissingFolderRaisesTheIoError) {
     FAIL() << "a script that never starts was taken as started";
   } catch (const core::IoError& error) {
     EXPECT_EQ(error.code(), core::kInvalidFilename);  // the system's "path not found"
+    EXPECT_EQ(error.path(), dir_.path() + "\\none\\ok.bat");
   }
 }
 

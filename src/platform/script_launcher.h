@@ -28,8 +28,12 @@ class ScriptLauncher : public core::ScriptStarter {
   ScriptLauncher& operator=(const ScriptLauncher&) = delete;
 
   /// Starts the script. Detached, a runner that cannot be started (missing beside the program, a
-  /// folder that is gone) throws core::IoError; waiting, WaitAll() reports it instead.
+  /// folder that is gone) throws core::IoError (on Windows naming the script or the runner);
+  /// waiting, WaitAll() reports it instead.
   void Start(const std::string& dir, const std::string& name) override;
+  /// Windows: false when `dir`, made absolute, is longer than a working directory may be (with its
+  /// trailing separator, MAX_PATH characters less one). POSIX systems have no such limit.
+  bool CanStartIn(const std::string& dir) override;
   /// Waits for every script started since the last call; empty unless constructed with `wait`.
   std::vector<Outcome> WaitAll();
 

@@ -2,6 +2,14 @@
 // and nothing else, where the system can restrict what is inherited
 // (PROC_THREAD_ATTRIBUTE_HANDLE_LIST): a long-running script must not keep a file or pipe of the
 // caller's open behind its back.
+//
+// A batch file's line goes through the interpreter's own parser, which knows no backslash
+// escapes. "/s /c" has it drop the line's first and last quote and nothing else; /v:off keeps '!'
+// out of it whatever the registry says. The script's path stands in plain quotes. Each argument's
+// quotes are escaped with '^' as well as every special character in it: an escaped quote starts
+// no quoted text, so the interpreter reads the whole argument outside quotes, where a '^' makes
+// the next character plain and is then dropped, and the batch file gets the argument in plain
+// quotes. A '%' escaped so cannot close a variable's name: "%PATH^%" names the variable "PATH^".
 #include "platform/win32_process.h"
 
 #include <algorithm>
@@ -30,6 +38,10 @@ class InheritableHandle {
  private:
   HANDLE handle_ = nullptr;
 };
+
+bool HasControlCharacter(std::wstring_view text) {
+  return std::any_of(text.begin(), text.end(), [](wchar_t c) { return c < L' ' && c != L'\t'; });
+}
 
 }  // namespace
 
@@ -60,6 +72,22 @@ std::wstring CommandLine(const std::vector<std::wstring>& args) {
     line += QuoteArgument(arg);
   }
   return line;
+}
+
+std::wstring BatchCommandLine(const std::wstring& script, const std::vector<std::wstring>& args) {
+  constexpr std::wstring_view kSpecial = L"\"&|<>^()%!";
+  if (script.find_first_of(L"%\"") != std::wstring::npos || HasControlCharacter(script)) return {};
+  std::wstring line = L"cmd.exe /d /v:off /s /c \"\"" + script + L"\"";
+  for (const std::wstring& arg : args) {
+    if (arg.find(L'"') != std::wstring::npos || HasControlCharacter(arg)) return {};
+    line += L" ^\"";
+    for (wchar_t c : arg) {
+      if (kSpecial.find(c) != std::wstring_view::npos) line.push_back(L'^');
+      line.push_back(c);
+    }
+    line += L"^\"";
+  }
+  return line + L"\"";
 }
 
 HANDLE StartProcess(const std::wstring& application, const std::wstring& command_line,

@@ -17,6 +17,13 @@ std::wstring QuoteArgument(std::wstring_view arg);
 /// The arguments quoted and joined by spaces.
 std::wstring CommandLine(const std::vector<std::wstring>& args);
 
+/// The command line on which the command interpreter runs the batch file `script` with `args`,
+/// each of them reaching it as one argument in double quotes, every character as it stands: no
+/// '&', '|', '<', '>', '(' or ')' starts a command or a redirection, no '^' goes missing, no
+/// '%' or '!' expands a variable. Empty when that cannot be done: `script` holds a '%' or a '"',
+/// or an argument a '"' or a control character (a line break would end the command).
+std::wstring BatchCommandLine(const std::wstring& script, const std::vector<std::wstring>& args);
+
 /// How StartProcess starts a program.
 struct ProcessOptions {
   std::wstring folder;           ///< its working directory; empty: the caller's

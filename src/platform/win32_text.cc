@@ -58,12 +58,12 @@ std::wstring FullPath(const std::wstring& path) {
   return full;
 }
 
-std::wstring WidePath(const std::string& path) {
-  std::wstring wide = WideFromCp1250(path);
-  if (wide.size() < kLongPath || wide.starts_with(L"\\\\?\\") || wide.starts_with(L"\\\\.\\"))
-    return wide;
-  std::wstring full = FullPath(wide);
-  if (full.empty()) return wide;
+std::wstring WidePath(const std::string& path) { return LongPathForm(WideFromCp1250(path)); }
+
+std::wstring LongPathForm(const std::wstring& path) {
+  if (path.starts_with(L"\\\\?\\") || path.starts_with(L"\\\\.\\")) return path;
+  std::wstring full = FullPath(path);
+  if (full.size() < kLongPath) return path;
   if (full.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
   return L"\\\\?\\" + full;
 }

@@ -21,10 +21,14 @@ std::string Utf8FromWide(std::wstring_view text);
 /// `path` made absolute by the system (GetFullPathNameW), or "" when it cannot be.
 std::wstring FullPath(const std::wstring& path);
 
-/// The name the wide file API is given for the Windows-1250 path `path`. A path too long for the
-/// API's old limit is made absolute and given the "\\?\" prefix, so that it is used whole rather
-/// than refused.
+/// The name the wide file API is given for the Windows-1250 path `path`: LongPathForm of its
+/// UTF-16 text.
 std::wstring WidePath(const std::string& path);
+
+/// `path` as the wide file API takes it whole: a path whose absolute form is too long for the
+/// API's old limit (a short name in a long working directory too) is made absolute and given the
+/// "\\?\" prefix rather than refused; any other path stays as it is.
+std::wstring LongPathForm(const std::wstring& path);
 
 /// The system's description of the Win32 error `code`, in UTF-8, followed by the code:
 /// "The system cannot find the file specified. (2)".

@@ -10,8 +10,7 @@
 #include "core/cp1250_literal.h"
 #include "core/file_checks.h"
 #include "core/process_run.h"
-#include "core/text_reader.h"
-#include "core/text_writer.h"
+#include "core/settings_file.h"
 #include "platform/working_directory.h"
 
 namespace orvello::ui {
@@ -41,7 +40,6 @@ constexpr char kHelpCaption[] = "Pomoc";
 
 constexpr char kMediaFilter[] = "Rm files (*.rm)|*.rm";
 constexpr char kSettingsFolder[] = "Style";
-constexpr char kSettingsName[] = "data.txt";
 constexpr char kHelpName[] = "pomoc.htm";
 
 constexpr auto& kNoHelpMessage =
@@ -104,12 +102,10 @@ void TForm1::Build() {
 void TForm1::FormCreate() {
   state_.message_counter = 0;
   Memo1->Clear();
-  core::TextReader settings(disk_,
-                            std::string(kSettingsFolder) + disk_.separator() + kSettingsName);
-  Edit4->SetText(settings.ReadLine());
-  settings.SkipLine();
-  Edit2->SetText(settings.ReadLine());
-  settings.Close();
+  core::Settings settings = core::LoadSettings(
+      disk_, std::string(kSettingsFolder) + disk_.separator() + core::kSettingsFileName);
+  Edit4->SetText(settings.style);
+  Edit2->SetText(settings.producer);
 }
 
 void TForm1::Button1Click() {
@@ -129,12 +125,8 @@ void TForm1::Button2Click() {
 }
 
 void TForm1::Button3Click() {
-  core::TextWriter settings(
-      disk_.OpenForReplace(Edit4->text() + disk_.separator() + kSettingsName));
-  settings.Write(Edit4->text());
-  settings.WriteLineEnd();
-  settings.Write(Edit2->text());
-  settings.Close();
+  core::SaveSettings(disk_, Edit4->text() + disk_.separator() + core::kSettingsFileName,
+                     {Edit4->text(), Edit2->text()});
 }
 
 void TForm1::Button4Click() {

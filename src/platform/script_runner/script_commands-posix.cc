@@ -1,8 +1,14 @@
-// Implementation details: files are copied and deleted through std::filesystem, with the names
-// converted to the system's UTF-8. A program runs through posix_spawn with the runner's own
+// Implementation details: files are deleted through std::filesystem and copied through plain
+// descriptors, with the names converted to the system's UTF-8. A copy opens its destination
+// without following a symbolic link there (posix_no_follow.h). A destination that is not a folder
+// is a file's name, except when the working folder is gone: the one folder a script copies into is
+// the output folder, its working folder, and a file of that folder's name must never appear in
+// its parent instead. A program runs through posix_spawn with the runner's own
 // environment and standard streams; the runner waits for it before it goes on, as the
 // interpreter does.
+#include <fcntl.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,10 +17,12 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "core/encoding.h"
 #include "core/file_names.h"
+#include "platform/posix_no_follow.h"
 #include "platform/real_disk.h"
 #include "platform/script_runner/script_commands.h"
 
@@ -41,6 +49,66 @@ std::vector<fs::path> MatchingEntries(const std::string& name, std::error_code* 
   return matches;
 }
 
+std::string ErrorText(int error) { return std::generic_category().message(error); }
+
+/// A descriptor, closed when it goes away.
+struct Descriptor {
+  explicit Descriptor(int opened) : fd(opened) {}
+  ~Descriptor() {
+    if (fd >= 0) ::close(fd);
+  }
+  int fd;
+};
+
+int OpenRetrying(const fs::path& path, int flags) {
+  int fd;
+  do {
+    fd = ::open(path.c_str(), flags | O_CLOEXEC);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
+// Asking for the working folder's path fails once the folder has been removed.
+bool WorkingFolderExists() {
+  std::error_code ec;
+  return !fs::current_path(ec).empty() && !ec;
+}
+
+// Copies what is left of `in` to `out`, a regular file; returns "" or what went wrong.
+std::string CopyRest(int in, int out) {
+  struct stat info;
+  if (::fstat(out, &info) != 0) return ErrorText(errno);
+  if (!S_ISREG(info.st_mode)) return "not a regular file";
+  if (::fcntl(in, F_SETFL, ::fcntl(in, F_GETFL) & ~O_NONBLOCK) != 0 ||
+      ::fcntl(out, F_SETFL, ::fcntl(out, F_GETFL) & ~O_NONBLOCK) != 0) {
+    return ErrorText(errno);
+  }
+  std::vector<char> buffer(size_t{1} << 16);
+  for (;;) {
+    ssize_t got = ::read(in, buffer.data(), buffer.size());
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return got == 0 ? "" : ErrorText(errno);
+    for (ssize_t done = 0; done < got;) {
+      ssize_t put = ::write(out, buffer.data() + done, static_cast<size_t>(got - done));
+      if (put < 0 && errno == EINTR) continue;
+      if (put <= 0) return ErrorText(put < 0 ? errno : EIO);
+      done += put;
+    }
+  }
+}
+
+// Copies `in` into the file `destination`, which is opened without following a link there: a
+// link in the output folder, planted by whoever made the lecture folder, is replaced by the copy
+// rather than written through. Returns "" or what went wrong.
+std::string CopyBytes(int in, mode_t mode, const fs::path& destination) {
+  Descriptor out(OpenForWriteNoFollow(destination.native(), mode));
+  if (out.fd < 0) return errno == ENXIO ? "not a regular file" : ErrorText(errno);  // a pipe
+  std::string problem = CopyRest(in, out.fd);
+  int fd = std::exchange(out.fd, -1);
+  if (::close(fd) != 0 && errno != EINTR && problem.empty()) problem = ErrorText(errno);
+  return problem;
+}
+
 // Starts `argv` with its standard output on the runner's standard error, where the reports go:
 // standard output belongs to whoever started the runner (orvello-cli prints its message line
 // alone there). Returns 0 or the error number.
@@ -60,19 +128,29 @@ bool CopyCommand(const std::string& source_name, const std::string& destination_
                  LineLog& log) {
   fs::path source = NativeFileName(source_name);
   fs::path destination = NativeFileName(destination_name);
-  std::error_code ec;
-  if (!fs::is_regular_file(source, ec)) {
-    std::string why = ec ? ec.message() : "not a file";
-    log.Say("cannot copy " + Quoted(source) + ": " + why);
+  Descriptor in(OpenRetrying(source, O_RDONLY | O_NONBLOCK));
+  struct stat source_info;
+  if (in.fd < 0 || ::fstat(in.fd, &source_info) != 0 || !S_ISREG(source_info.st_mode)) {
+    log.Say("cannot copy " + Quoted(source) + ": " + (in.fd < 0 ? ErrorText(errno) : "not a file"));
     return false;
   }
-  if (fs::is_directory(destination, ec)) destination /= source.filename();
-  if (fs::exists(destination, ec) && fs::equivalent(source, destination, ec)) {
+  std::error_code ec;
+  if (fs::is_directory(destination, ec)) {
+    destination /= source.filename();
+  } else if (!WorkingFolderExists()) {
+    log.Say("cannot copy " + Quoted(source) + " to " + Quoted(destination) +
+            ": the working folder is gone");
+    return false;
+  }
+  struct stat existing;
+  if (::lstat(destination.c_str(), &existing) == 0 && existing.st_dev == source_info.st_dev &&
+      existing.st_ino == source_info.st_ino) {
     log.Say("cannot copy " + Quoted(source) + " onto itself");
     return false;
   }
-  if (!fs::copy_file(source, destination, fs::copy_options::overwrite_existing, ec)) {
-    log.Say("cannot copy " + Quoted(source) + " to " + Quoted(destination) + ": " + ec.message());
+  std::string problem = CopyBytes(in.fd, source_info.st_mode & 0777, destination);
+  if (!problem.empty()) {
+    log.Say("cannot copy " + Quoted(source) + " to " + Quoted(destination) + ": " + problem);
     return false;
   }
   log.Say("copied " + Quoted(source) + " to " + Quoted(destination));

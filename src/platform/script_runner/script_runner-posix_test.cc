@@ -86,6 +86,41 @@ TEST_F(ScriptRunnerTest, AFailedCopyIsReportedAndTheScriptGoesOn) {
   EXPECT_EQ(ReadFileBytes("out/a.gif"), "GIF");
 }
 
+// A link in the output folder, where the lecture folder's maker may have put it, is replaced by
+// the copy: it once wrote the slide into the file the link points to. A pipe there fails at once.
+TEST_F(ScriptRunnerTest, ACopyReplacesALinkInsteadOfWritingThroughIt) {
+  WriteFileBytes("victim.txt", "precious");
+  ASSERT_EQ(0, ::symlink("../victim.txt", "out/a.gif"));
+  ASSERT_EQ(0, ::symlink("../created.txt", "out/b.gif"));
+  ASSERT_EQ(0, ::mkfifo("out/c.gif", 0600));
+  EXPECT_FALSE(
+      Run("Copy \"lect/a.gif\" \"out\"\r\n"
+          "Copy \"lect/a.gif\" \"out/b.gif\"\r\n"
+          "Copy \"lect/a.gif\" \"out/c.gif\"\r\n"));
+  EXPECT_EQ(Log(),
+            "t.bat:1: copied 'lect/a.gif' to 'out/a.gif'\n"
+            "t.bat:2: copied 'lect/a.gif' to 'out/b.gif'\n"
+            "t.bat:3: cannot copy 'lect/a.gif' to 'out/c.gif': not a regular file\n");
+  EXPECT_EQ(ReadFileBytes("victim.txt"), "precious");
+  EXPECT_FALSE(fs::exists("created.txt"));
+  for (const char* name : {"out/a.gif", "out/b.gif"}) {
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(name))) << name;
+    EXPECT_EQ(ReadFileBytes(name), "GIF") << name;
+  }
+}
+
+// The output folder, the script's working folder, removed while the copy runs: a copy into it
+// once made a file of its name in its parent.
+TEST_F(ScriptRunnerTest, ACopyIntoTheRemovedWorkingFolderFails) {
+  const std::string here = fs::current_path().string();
+  fs::current_path("out");
+  ASSERT_TRUE(fs::remove(here + "/out"));
+  EXPECT_FALSE(Run("Copy \"" + here + "/lect/a.gif\" \"" + here + "/out\"\r\n"));
+  EXPECT_EQ(Log(), "t.bat:1: cannot copy '" + here + "/lect/a.gif' to '" + here +
+                       "/out': the working folder is gone\n");
+  EXPECT_FALSE(fs::exists(here + "/out"));
+}
+
 // Where case matters, a Del that matches several files in case deletes none of them, an exact
 // match among them or not: the user's own skus.txt beside the probe Skus.txt stays.
 TEST_F(ScriptRunnerTest, DelMatchesTheNameInAnyCaseButOnlyOneFile) {

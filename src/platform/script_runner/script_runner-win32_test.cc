@@ -119,6 +119,84 @@ TEST_F(ScriptRunnerTest, FindsProgramsAsTheInterpreterDoes) {
   EXPECT_EQ(ReadFileBytes("args.txt"), "[a b][c]\r\n");
 }
 
+// A lecture folder may bring a link along where a copy lands: the copy replaces it by a file of
+// its own. (Under Wine 8 only hard links can be made: it has no reparse points.)
+TEST_F(ScriptRunnerTest, ACopyReplacesALinkAtItsDestinationNeverWritesThroughIt) {
+  WriteFileBytes("victim.txt", "the user's own");
+  ASSERT_TRUE(CreateHardLinkW(L"out\\a.gif", L"victim.txt", nullptr));
+  EXPECT_TRUE(Run("Copy \"lect/a.gif\" \"out\"\r\n"));
+  EXPECT_EQ(ReadFileBytes("victim.txt"), "the user's own");
+  EXPECT_EQ(ReadFileBytes("out/a.gif"), "GIF");
+}
+
+// Windows reads "ab:proces.bat" as a stream of "ab" (Wine as a plain name): the copy keeps the
+// name whole, as the run's refusal rules read it, and so never replaces the run's own script.
+TEST_F(ScriptRunnerTest, ACopyKeepsANameWithAColonWhole) {
+  WriteFileBytes("lect/ab:proces.bat", "the lecture's");
+  WriteFileBytes("out/proces.bat", "the run's");
+  EXPECT_TRUE(Run("Copy \"lect\\ab:proces.bat\" \"out\"\r\n"));
+  EXPECT_EQ(Log(), "t.bat:1: copied 'lect\\ab:proces.bat' to 'out\\ab:proces.bat'\n");
+  EXPECT_EQ(ReadFileBytes("out/proces.bat"), "the run's");
+  EXPECT_EQ(ReadFileBytes("out/ab:proces.bat"), "the lecture's");
+}
+
+// Windows keeps a process's working directory from being deleted, so the folder can only vanish
+// from outside the system: here Linux removes it under Wine, which runs Linux programs too.
+TEST_F(ScriptRunnerTest, ACopyIntoTheWorkingFolderFailsOnceTheFolderIsGone) {
+  fs::create_directories("gone");
+  const std::wstring gone = FullPath(L"gone"), source = FullPath(L"lect\\a.gif");
+  ASSERT_TRUE(SetCurrentDirectoryW(gone.c_str()));
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process;
+  wchar_t line[] = L"rmdir ../gone";
+  if (!CreateProcessW(L"Z:\\bin\\rmdir", line, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    SetCurrentDirectoryW(L"..");
+    GTEST_SKIP() << "no way to remove the working directory here (only Wine runs rmdir)";
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  for (int i = 0; i < 200 && GetFileAttributesW(gone.c_str()) != INVALID_FILE_ATTRIBUTES; ++i)
+    Sleep(50);  // Wine does not wait for a Linux program's end
+  ASSERT_EQ(GetFileAttributesW(gone.c_str()), INVALID_FILE_ATTRIBUTES);
+
+  EXPECT_FALSE(Run("Copy \"" + Utf8FromWide(source) + "\" \"" + Utf8FromWide(gone) + "\"\r\n"));
+  SetCurrentDirectoryW(L"..");
+  EXPECT_EQ(Log(), "t.bat:1: cannot copy '" + Utf8FromWide(source) + "' to '" + Utf8FromWide(gone) +
+                       "\\a.gif': " + Win32ErrorText(ERROR_PATH_NOT_FOUND) + "\n");
+  EXPECT_FALSE(fs::exists("gone")) << "a file named like the folder";
+}
+
+// A recording tool that is a batch file runs in the command interpreter, which reads '&', '|',
+// '<', '>', '(' and ')' as commands and redirections, drops a '^' and expands '%' and '!': no
+// path may run evil.bat (beside the recording and in the working directory) or reach the tool
+// other than as it stands.
+TEST_F(ScriptRunnerTest, ABatchFileGetsEveryPathAsItStands) {
+  fs::create_directories("tool");
+  WriteFileBytes("tool/rmevents.bat",
+                 "@echo %1>args.txt\r\n@echo %2>>args.txt\r\n@echo %3>>args.txt\r\n"
+                 "@echo %4>>args.txt\r\n@echo %5>>args.txt\r\n@echo %6>>args.txt\r\n");
+  for (const char* evil : {"evil.bat", "lect/evil.bat"})
+    WriteFileBytes(evil, "@echo ran>evil.txt\r\n");
+  // Wine's interpreter expands a batch file's %1 once more, and so drops every '%' in it.
+  Run("\"tool\\rmevents\" \"%\"\r\n");
+  const bool percent_arrives = ReadFileBytes("args.txt").starts_with("\"%\"");
+  for (const char* special : {"&", "|", "<", ">", "^", "(", ")", "%", "!", " =,;"}) {
+    const std::string media = std::string("lect\\x") + special + "evil" + special + ".rm";
+    const std::string output = std::string("out") + special + "evil" + special + "\\x.rm";
+    fs::remove("args.txt");
+    EXPECT_TRUE(
+        Run("\"tool\\rmevents\" -i \"" + media + "\" -o \"" + output + "\" -e event.txt\r\n"))
+        << special;
+    EXPECT_FALSE(fs::exists("evil.txt")) << special;
+    if (special == std::string_view("%") && !percent_arrives) continue;
+    EXPECT_EQ(ReadFileBytes("args.txt"), "\"-i\"\r\n\"" + media + "\"\r\n\"-o\"\r\n\"" + output +
+                                             "\"\r\n\"-e\"\r\n\"event.txt\"\r\n")
+        << special;
+  }
+}
+
 // The command line's standard output carries the run's message line alone, also while it waits
 // for the scripts: what a script's program prints goes to standard error with the reports.
 TEST_F(ScriptRunnerTest, AProgramsOutputGoesToStandardErrorInUtf8) {

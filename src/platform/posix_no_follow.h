@@ -1,0 +1,19 @@
+#ifndef ORVELLO_PLATFORM_POSIX_NO_FOLLOW_H_
+#define ORVELLO_PLATFORM_POSIX_NO_FOLLOW_H_
+
+#include <sys/types.h>
+
+#include <string>
+
+// POSIX only: writing a file without following a symbolic link in its place.
+namespace orvello::platform {
+
+/// Opens the native file name `native` for writing, creating it with `mode` or emptying it, in
+/// non-blocking mode (so that a pipe cannot hang the open; the caller looks at what it got and
+/// clears O_NONBLOCK). A symbolic link at `native` is never followed: it is removed and a new file
+/// takes its name. Returns the descriptor, or -1 with errno set.
+int OpenForWriteNoFollow(const std::string& native, mode_t mode);
+
+}  // namespace orvello::platform
+
+#endif  // ORVELLO_PLATFORM_POSIX_NO_FOLLOW_H_
