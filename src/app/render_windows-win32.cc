@@ -103,7 +103,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   auto app = ui::win32::MakeApplication();
   int errors = 0;
-  ui::win32::SetErrorRecorder(*app, [&errors](const std::string& text) {
+  app->SetErrorRecorder([&errors](const std::string& text) {
     std::cerr << "error: " << text << "\n";
     ++errors;
   });

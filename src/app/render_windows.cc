@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
   }
   auto app = ui::qt::MakeApplication(argc, argv);
   int errors = 0;
-  ui::qt::SetErrorRecorder(*app, [&errors](const std::string& text) {
+  app->SetErrorRecorder([&errors](const std::string& text) {
     std::cerr << "error: " << text << "\n";
     ++errors;
   });

@@ -74,7 +74,7 @@ std::unique_ptr<Application> MakeTestApplication(std::vector<std::string>* error
   static char arg0[] = "ui_tests";
   static char* argv[] = {arg0, nullptr};
   auto app = qt::MakeApplication(argc, argv);
-  qt::SetErrorRecorder(*app, [errors](const std::string& text) { errors->push_back(text); });
+  app->SetErrorRecorder([errors](const std::string& text) { errors->push_back(text); });
   return app;
 }
 
@@ -91,10 +91,6 @@ std::string CopyAll(Memo* memo) {
   QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier);
   return qt::FromQStringReplacing(QApplication::clipboard()->text());
-}
-
-void SetNextFileName(Application& app, std::optional<std::string> utf8_path) {
-  qt::SetNextFileName(app, std::move(utf8_path));
 }
 
 bool OpenDirectory(DirectoryList* list, const std::string& utf8_name) {

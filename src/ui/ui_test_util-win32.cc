@@ -94,7 +94,7 @@ bool IsButton(HWND hwnd) {
 
 std::unique_ptr<Application> MakeTestApplication(std::vector<std::string>* errors) {
   auto app = win32::MakeApplication();
-  win32::SetErrorRecorder(*app, [errors](const std::string& text) { errors->push_back(text); });
+  app->SetErrorRecorder([errors](const std::string& text) { errors->push_back(text); });
   return app;
 }
 
@@ -119,10 +119,6 @@ std::string CopyAll(Memo* memo) {
     if (c != L'\r') lines.push_back(c);
   }
   return win32::FromWideReplacing(lines);
-}
-
-void SetNextFileName(Application& app, std::optional<std::string> utf8_path) {
-  win32::SetNextFileName(app, std::move(utf8_path));
 }
 
 bool OpenDirectory(DirectoryList* list, const std::string& utf8_name) {

@@ -2,8 +2,13 @@
 #include "ui/ui_test_util.h"
 
 #include "platform/real_disk.h"
+#include "ui/toolkit/application_base.h"
 
 namespace orvello::ui::testing {
+
+void SetNextFileName(Application& app, std::optional<std::string> utf8_path) {
+  BaseOf(app).SetNextFileName(std::move(utf8_path));
+}
 
 std::string Joined(const std::vector<std::string>& rows) {
   std::string joined;

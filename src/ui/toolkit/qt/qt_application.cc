@@ -1,6 +1,5 @@
-// Implementation details: the application keeps no list of its windows, only the main one, which
-// Run() shows and whose closing ends the loop. Errors and the file dialog go through one member
-// each, where the tests' replacements take over.
+// Implementation details: the application keeps no list of its windows; ApplicationBase keeps
+// the main one, which Run() shows and whose closing ends the loop.
 #include "ui/toolkit/qt/qt_application.h"
 
 #include <QApplication>
@@ -9,8 +8,6 @@
 #include <QFont>
 #include <QMessageBox>
 
-#include "core/io_error.h"
-#include "ui/toolkit/handler_guard.h"
 #include "ui/toolkit/native_application.h"
 #include "ui/toolkit/qt/qt_controls.h"
 #include "ui/toolkit/qt/qt_text.h"
@@ -36,7 +33,7 @@ QString QtFilter(const std::string& filter) {
   return filters.join(QStringLiteral(";;"));
 }
 
-class QtApplication : public Application {
+class QtApplication : public ApplicationBase {
  public:
   QtApplication(int& argc, char** argv) {
     if (!QApplication::instance()) owned_ = std::make_unique<QApplication>(argc, argv);
@@ -48,74 +45,40 @@ class QtApplication : public Application {
     QApplication::setQuitOnLastWindowClosed(false);
   }
 
-  std::unique_ptr<Window> CreateWindow() override {
-    bool main = main_ == nullptr && !had_main_;
-    auto window = std::make_unique<QtWindow>(*this, main, [this](QtWindow* gone) {
-      if (gone == main_) main_ = nullptr;
-    });
-    if (main) {
-      main_ = window.get();
-      had_main_ = true;
-    }
-    return window;
-  }
-
-  void RunGuarded(const Handler& handler) override {
-    RunHandlerGuarded(handler, [this](const std::string& text) { ShowError(text); });
-  }
-
   int Run() override {
-    if (main_) main_->Show();
+    if (main_window()) main_window()->Show();
     return QApplication::exec();
   }
 
-  void ShowError(const std::string& text) override {
-    if (recorder_) {
-      recorder_(text);
-      return;
-    }
+ protected:
+  std::unique_ptr<Window> MakeWindow(bool main,
+                                     std::function<void(Window*)> on_destroyed) override {
+    return std::make_unique<QtWindow>(*this, main, std::move(on_destroyed));
+  }
+
+  void ShowErrorDialog(const std::string& text) override {
     QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kProgramName), ToQString(text),
-                    QMessageBox::Ok, main_ ? main_->widget() : nullptr);
+                    QMessageBox::Ok, Owner());
     box.setTextFormat(Qt::PlainText);
     box.exec();
   }
 
-  bool RunFileOpenDialog(const std::string& filter, std::string* path) override {
-    QString chosen;
-    if (next_answer_) {
-      if (*next_answer_) chosen = QString::fromUtf8(**next_answer_);
-      next_answer_.reset();
-    } else {
-      chosen = QFileDialog::getOpenFileName(main_ ? main_->widget() : nullptr, QString(),
-                                            QDir::currentPath(), QtFilter(filter));
-    }
-    if (chosen.isEmpty()) return false;
-    chosen = QDir::toNativeSeparators(chosen);
-    if (!FromQString(chosen, path)) {
-      ShowError(core::WithPeriod(kUnnamableFileMessage + FromQStringReplacing(chosen)));
-      return false;
-    }
-    return true;
-  }
-
-  void set_recorder(std::function<void(const std::string&)> recorder) {
-    recorder_ = std::move(recorder);
-  }
-  void set_next_answer(std::optional<std::string> answer) {
-    next_answer_.emplace(std::move(answer));
+  bool AskForFile(const std::string& filter, std::string* utf8) override {
+    QString chosen =
+        QFileDialog::getOpenFileName(Owner(), QString(), QDir::currentPath(), QtFilter(filter));
+    *utf8 = QDir::toNativeSeparators(chosen).toUtf8().toStdString();
+    return !chosen.isEmpty();
   }
 
  private:
+  QWidget* Owner() const { return WidgetOf(main_window()); }
+
   std::unique_ptr<QApplication> owned_;
-  QtWindow* main_ = nullptr;
-  bool had_main_ = false;
-  std::function<void(const std::string&)> recorder_;
-  std::optional<std::optional<std::string>> next_answer_;
 };
 
 }  // namespace
 
-std::unique_ptr<Application> MakeApplication(int& argc, char** argv) {
+std::unique_ptr<ApplicationBase> MakeApplication(int& argc, char** argv) {
   return std::make_unique<QtApplication>(argc, argv);
 }
 
@@ -139,14 +102,6 @@ QWidget* WidgetOf(Control* control) {
 QWidget* WidgetOf(Window* window) {
   auto* qt_window = dynamic_cast<QtWindow*>(window);
   return qt_window ? qt_window->widget() : nullptr;
-}
-
-void SetErrorRecorder(Application& app, std::function<void(const std::string&)> recorder) {
-  static_cast<QtApplication&>(app).set_recorder(std::move(recorder));
-}
-
-void SetNextFileName(Application& app, std::optional<std::string> answer) {
-  static_cast<QtApplication&>(app).set_next_answer(std::move(answer));
 }
 
 }  // namespace orvello::ui::qt

@@ -22,6 +22,7 @@ namespace orvello::ui::qt {
 namespace {
 
 using ui::testing::MakeTestApplication;
+using ui::testing::SetNextFileName;
 using ui::testing::TypeInto;
 
 class QtApplicationTest : public ::testing::Test {
@@ -144,7 +145,7 @@ TEST_F(QtApplicationTest, FileDialogRefusesANameTheCodePageCannotHold) {
 }
 
 TEST_F(QtApplicationTest, TheErrorDialogIsAStopBoxTitledWithTheProgramsName) {
-  SetErrorRecorder(*app_, {});  // the real dialog again
+  BaseOf(*app_).SetErrorRecorder({});  // the real dialog again
   main_->Show();
   QString title, text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -168,7 +169,7 @@ TEST_F(QtApplicationTest, TheErrorDialogIsAStopBoxTitledWithTheProgramsName) {
 
 // A file name in an error text may look like markup; the dialog shows it as it is.
 TEST_F(QtApplicationTest, TheErrorDialogShowsMarkupAsPlainText) {
-  SetErrorRecorder(*app_, {});
+  BaseOf(*app_).SetErrorRecorder({});
   main_->Show();
   Qt::TextFormat format = Qt::RichText;
   QString text;

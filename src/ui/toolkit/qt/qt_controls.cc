@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "ui/toolkit/qt/qt_text.h"
+#include "ui/toolkit/string_grid_base.h"
 #include "ui/toolkit/toolkit_texts.h"
 
 namespace orvello::ui::qt {
@@ -53,7 +54,7 @@ template class QtControl<Label>;
 template class QtControl<Edit>;
 template class QtControl<Memo>;
 template class QtControl<Frame>;
-template class QtControl<StringGrid>;
+template class QtControl<StringGridBase>;
 template class QtControl<DriveList>;
 template class QtControl<DirectoryList>;
 

@@ -4,6 +4,7 @@
 // The plain controls of the Qt backend: button, label, one-line edit and frame.
 
 #include <string>
+#include <utility>
 
 #include "ui/toolkit/toolkit.h"
 
@@ -22,11 +23,14 @@ class WidgetHolder {
   virtual QWidget* widget() const = 0;
 };
 
-/// The parts of Control that only need the widget. The widget belongs to its window's widget.
+/// The parts of Control that only need the widget. The widget belongs to its window's widget;
+/// `args` go to the interface's constructor.
 template <class Interface>
 class QtControl : public Interface, public WidgetHolder {
  public:
-  explicit QtControl(QWidget* widget) : widget_(widget) {}
+  template <class... Args>
+  explicit QtControl(QWidget* widget, Args&&... args)
+      : Interface(std::forward<Args>(args)...), widget_(widget) {}
   QWidget* widget() const override { return widget_; }
   Bounds bounds() const override;
   /// The control's own visibility, whatever its window's.

@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
-#include <QStorageInfo>
 
+#include "platform/drives.h"
 #include "ui/toolkit/qt/qt_text.h"
 #include "ui/toolkit/toolkit_texts.h"
 
@@ -20,17 +20,9 @@ std::string ToCp1250Path(const QString& path) {
 }  // namespace
 
 QStringList DriveRoots() {
-  QStringList roots{QDir::rootPath()};
-  QStringList others;
-  for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-    QString root = volume.rootPath();
-    // A file mounted on its own (a container's /etc/hosts) is a volume too, but no drive.
-    if (!volume.isValid() || !volume.isReady() || !Cp1250Holds(root) || !QFileInfo(root).isDir())
-      continue;
-    if (!roots.contains(root) && !others.contains(root)) others << root;
-  }
-  others.sort();
-  return roots + others;
+  QStringList roots;
+  for (const std::string& root : platform::ListDrives()) roots << ToQString(root);
+  return roots;
 }
 
 QString DriveOf(const QString& path, const QStringList& roots) {

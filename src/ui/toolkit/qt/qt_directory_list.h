@@ -18,8 +18,7 @@ class QListWidgetItem;
 
 namespace orvello::ui::qt {
 
-/// The roots of the mounted file systems that are folders and that Windows-1250 can name, the
-/// root folder first, the others sorted.
+/// The system's drives as platform::ListDrives() finds them, as Qt paths.
 QStringList DriveRoots();
 
 /// The root in `roots` that holds `path`: the longest one that is a prefix of it.

@@ -52,10 +52,7 @@ class WholeTextTipDelegate : public QStyledItemDelegate {
 
 QtStringGrid::QtStringGrid(QWidget* parent, const Bounds& bounds, int columns, int rows,
                            int cell_width, int cell_height)
-    : QtControl(new QTableWidget(parent)),
-      table_(static_cast<QTableWidget*>(widget())),
-      columns_(columns),
-      rows_(0) {
+    : QtControl(new QTableWidget(parent), columns), table_(static_cast<QTableWidget*>(widget())) {
   Place(table_, bounds);
   table_->horizontalHeader()->hide();
   table_->verticalHeader()->hide();
@@ -71,27 +68,21 @@ QtStringGrid::QtStringGrid(QWidget* parent, const Bounds& bounds, int columns, i
   // often; texts that still do not fit show whole in a tool tip.
   table_->horizontalHeader()->setStretchLastSection(true);
   table_->setItemDelegate(new WholeTextTipDelegate(table_));
-  table_->setColumnCount(columns_);
+  table_->setColumnCount(columns);
   SetRowCount(rows);
 }
 
-void QtStringGrid::SetRowCount(int rows) {
-  int old_rows = rows_;
-  rows_ = rows < 0 ? 0 : rows;
-  table_->setRowCount(rows_);
-  for (int row = old_rows; row < rows_; ++row) {
-    for (int column = 0; column < columns_; ++column) ShowCell(column, row);
+void QtStringGrid::RowCountChanged(int old_rows) {
+  table_->setRowCount(row_count());
+  for (int row = old_rows; row < row_count(); ++row) {
+    for (int column = 0; column < column_count(); ++column) ShowCell(column, row);
   }
 }
 
-std::string QtStringGrid::cell(int column, int row) const {
-  auto found = cells_.find({column, row});
-  return found == cells_.end() ? std::string() : found->second;
-}
-
-void QtStringGrid::SetCell(int column, int row, const std::string& text) {
-  cells_[{column, row}] = text;
-  if (column >= 0 && column < columns_ && row >= 0 && row < rows_) ShowCell(column, row);
+void QtStringGrid::CellChanged(int column, int row) {
+  if (column >= 0 && column < column_count() && row >= 0 && row < row_count()) {
+    ShowCell(column, row);
+  }
 }
 
 void QtStringGrid::ShowCell(int column, int row) {

@@ -28,7 +28,7 @@ class FormWidget : public QWidget {
   bool main_;
 };
 
-QtWindow::QtWindow(Application& app, bool main, std::function<void(QtWindow*)> on_destroyed)
+QtWindow::QtWindow(Application& app, bool main, std::function<void(Window*)> on_destroyed)
     : app_(app),
       main_(main),
       on_destroyed_(std::move(on_destroyed)),

@@ -19,7 +19,7 @@ class FormWidget;
 class QtWindow : public Window {
  public:
   /// `on_destroyed` runs when the window goes away, so the application forgets its main window.
-  QtWindow(Application& app, bool main, std::function<void(QtWindow*)> on_destroyed);
+  QtWindow(Application& app, bool main, std::function<void(Window*)> on_destroyed);
   ~QtWindow() override;
 
   QWidget* widget() const;
@@ -52,7 +52,7 @@ class QtWindow : public Window {
 
   Application& app_;
   bool main_;
-  std::function<void(QtWindow*)> on_destroyed_;
+  std::function<void(Window*)> on_destroyed_;
   // The controls are declared before the widget so that the widget, and with it every control's
   // widget, goes first; signals raised meanwhile still find their control.
   std::vector<std::unique_ptr<Control>> controls_;

@@ -20,6 +20,7 @@ namespace {
 
 using ui::testing::MakeTestApplication;
 using ui::testing::RunSoon;
+using ui::testing::SetNextFileName;
 using ui::testing::ShownBounds;
 
 class Win32ApplicationTest : public ::testing::Test {
@@ -47,7 +48,7 @@ TEST_F(Win32ApplicationTest, ClosingTheMainWindowEndsTheLoopAndAnotherOnlyHides)
 
 // The real dialog, read while it is up and then answered with its OK button.
 TEST_F(Win32ApplicationTest, TheErrorDialogIsAStopBoxTitledWithTheProgramsName) {
-  SetErrorRecorder(*app_, {});
+  BaseOf(*app_).SetErrorRecorder({});
   main_->Show();
   std::wstring title, text;
   bool ok = false, cancel = true, icon = false;  // icon: the system's stop icon

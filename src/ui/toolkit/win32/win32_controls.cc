@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include "ui/toolkit/string_grid_base.h"
 #include "ui/toolkit/toolkit_texts.h"
 #include "ui/toolkit/win32/win32_dpi.h"
 #include "ui/toolkit/win32/win32_text.h"
@@ -137,7 +138,7 @@ template class Win32Control<Label>;
 template class Win32Control<Edit>;
 template class Win32Control<Memo>;
 template class Win32Control<Frame>;
-template class Win32Control<StringGrid>;
+template class Win32Control<StringGridBase>;
 template class Win32Control<DriveList>;
 template class Win32Control<DirectoryList>;
 
@@ -234,13 +235,16 @@ Win32Memo::Win32Memo(HWND parent, const Bounds& bounds, int dpi)
                              WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
                              WS_EX_CLIENTEDGE, bounds, dpi),
                    bounds) {
+  SendMessageW(hwnd(), EM_SETLIMITTEXT, 0, 0);  // as many lines as memory allows
   SendMessageW(hwnd(), EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(WrapAtSeparators));
   ShowScrollBar(hwnd(), SB_VERT, FALSE);
 }
 
 void Win32Memo::Rescale(int dpi, HFONT font) {
   Win32Control::Rescale(dpi, font);
-  Show();
+  // The new font wraps the lines anew: they may fit now, or no longer.
+  ShowScrollBar(hwnd(), SB_VERT, FALSE);
+  ShowLastLine();
 }
 
 bool Win32Memo::scroll_bar_shown() const {
@@ -262,23 +266,24 @@ bool Win32Memo::LinesFit() const {
 
 void Win32Memo::Clear() {
   lines_.clear();
-  Show();
+  SetTextOf(hwnd(), "");
+  ShowScrollBar(hwnd(), SB_VERT, FALSE);
 }
 
 void Win32Memo::Append(const std::string& line) {
+  std::wstring added = ToWide(lines_.empty() ? line : "\r\n" + line);
   lines_.push_back(line);
-  Show();
+  LRESULT end = SendMessageW(hwnd(), WM_GETTEXTLENGTH, 0, 0);
+  SendMessageW(hwnd(), EM_SETSEL, end, end);
+  SendMessageW(hwnd(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(added.c_str()));
+  ShowLastLine();
 }
 
-void Win32Memo::Show() {
-  std::string text;
-  for (size_t i = 0; i < lines_.size(); ++i) text += (i ? "\r\n" : "") + lines_[i];
-  SetTextOf(hwnd(), text);
-  // The scroll bar only while the wrapped lines do not fit; showing it narrows the lines, so the
-  // test runs again without it first.
-  ShowScrollBar(hwnd(), SB_VERT, FALSE);
-  if (!LinesFit()) ShowScrollBar(hwnd(), SB_VERT, TRUE);
-  SendMessageW(hwnd(), WM_VSCROLL, SB_BOTTOM, 0);  // the line just appended in sight
+void Win32Memo::ShowLastLine() {
+  // The scroll bar only while the wrapped lines do not fit. Showing it narrows the lines, so the
+  // test runs without it; once shown, it stays until the lines are cleared or wrapped anew.
+  if (!scroll_bar_shown() && !LinesFit()) ShowScrollBar(hwnd(), SB_VERT, TRUE);
+  SendMessageW(hwnd(), WM_VSCROLL, SB_BOTTOM, 0);
 }
 
 Win32Frame::Win32Frame(HWND parent, const Bounds& bounds, int dpi)

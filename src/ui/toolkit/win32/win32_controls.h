@@ -7,6 +7,7 @@
 #include "ui/toolkit/win32/win32_api.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/toolkit/toolkit.h"
@@ -40,11 +41,14 @@ std::string TextOf(HWND hwnd);
 std::wstring WideTextOf(HWND hwnd);
 void SetTextOf(HWND hwnd, const std::string& cp1250);
 
-/// The parts of Control that only need the handle. Bounds are kept at 96 DPI, as given.
+/// The parts of Control that only need the handle. Bounds are kept at 96 DPI, as given; `args`
+/// go to the interface's constructor.
 template <class Interface>
 class Win32Control : public Interface, public Child {
  public:
-  Win32Control(HWND hwnd, const Bounds& bounds) : hwnd_(hwnd), bounds_(bounds) {}
+  template <class... Args>
+  Win32Control(HWND hwnd, const Bounds& bounds, Args&&... args)
+      : Interface(std::forward<Args>(args)...), hwnd_(hwnd), bounds_(bounds) {}
   HWND hwnd() const override { return hwnd_; }
   Bounds bounds() const override { return bounds_; }
   /// The control's own visibility, whatever its window's.
@@ -103,7 +107,9 @@ class Win32Edit : public Win32Control<Edit> {
 };
 
 /// A read-only box of lines that wraps them at its width, scrolls vertically when they do not
-/// fit and shows the last line appended. A long path wraps at its separators.
+/// fit and shows the last line appended. A long path wraps at its separators. Each line is added
+/// at the end of the text, which stays as it was: a long session's lines come as quickly as the
+/// first.
 class Win32Memo : public Win32Control<Memo> {
  public:
   Win32Memo(HWND parent, const Bounds& bounds, int dpi);
@@ -115,7 +121,8 @@ class Win32Memo : public Win32Control<Memo> {
   bool scroll_bar_shown() const;
 
  private:
-  void Show();
+  /// Shows the scroll bar if the lines no longer fit, and scrolls to the last line.
+  void ShowLastLine();
   bool LinesFit() const;
   std::vector<std::string> lines_;
 };

@@ -42,8 +42,7 @@ Win32StringGrid::Win32StringGrid(HWND parent, const Bounds& bounds, int columns,
                                  int cell_width, int cell_height, int dpi)
     : Win32Control(MakeChild(parent, GridClass(), "", WS_TABSTOP | WS_VSCROLL, WS_EX_CLIENTEDGE,
                              bounds, dpi),
-                   bounds),
-      columns_(columns),
+                   bounds, columns),
       cell_width_(cell_width),
       cell_height_(cell_height),
       dpi_(dpi) {
@@ -62,20 +61,13 @@ Win32StringGrid::Win32StringGrid(HWND parent, const Bounds& bounds, int columns,
   SetRowCount(rows);
 }
 
-void Win32StringGrid::SetRowCount(int rows) {
-  rows_ = std::max(rows, 0);
-  current_row_ = std::clamp(current_row_, 1, std::max(rows_ - 1, 1));
+void Win32StringGrid::RowCountChanged(int) {
+  current_row_ = std::clamp(current_row_, 1, std::max(row_count() - 1, 1));
   UpdateScrollBars();
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-std::string Win32StringGrid::cell(int column, int row) const {
-  auto found = cells_.find({column, row});
-  return found == cells_.end() ? std::string() : found->second;
-}
-
-void Win32StringGrid::SetCell(int column, int row, const std::string& text) {
-  cells_[{column, row}] = text;
+void Win32StringGrid::CellChanged(int column, int row) {
   RECT rect = CellRect(column, row);
   if (!IsRectEmpty(&rect)) InvalidateRect(hwnd(), &rect, FALSE);
 }
@@ -90,7 +82,7 @@ void Win32StringGrid::Rescale(int dpi, HFONT font) {
 }
 
 bool Win32StringGrid::Select(int column, int row) {
-  if (column < 1 || column >= columns_ || row < 1 || row >= rows_) return false;
+  if (column < 1 || column >= column_count() || row < 1 || row >= row_count()) return false;
   current_column_ = column;
   current_row_ = row;
   ScrollIntoView(row);
@@ -108,7 +100,7 @@ void Win32StringGrid::ScrollIntoView(int row) {
 RECT Win32StringGrid::CellRect(int column, int row) const {
   RECT client;
   GetClientRect(hwnd(), &client);
-  if (column < 0 || column >= columns_ || row < 0 || row >= rows_) return {};
+  if (column < 0 || column >= column_count() || row < 0 || row >= row_count()) return {};
   if (row != 0 && (row < top_row_ || row >= top_row_ + ShownRows() + 1)) return {};
   RECT rect = {ColumnLeft(column), RowTop(row), ColumnLeft(column) + ColumnWidth(column),
                RowTop(row) + Scale(cell_height_, dpi_)};
@@ -133,7 +125,7 @@ int Win32StringGrid::ColumnLeft(int column) const { return column * Scale(cell_w
 
 int Win32StringGrid::ColumnWidth(int column) const {
   int width = Scale(cell_width_, dpi_);
-  if (column != columns_ - 1 || column == 0) return width;
+  if (column != column_count() - 1 || column == 0) return width;
   RECT client;
   GetClientRect(hwnd(), &client);
   return std::max(width, static_cast<int>(client.right) - ColumnLeft(column));
@@ -157,9 +149,9 @@ void Win32StringGrid::UpdateScrollBars() {
   info.cbSize = sizeof info;
   info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
   info.nMin = 1;
-  info.nMax = std::max(rows_ - 1, 1);
+  info.nMax = std::max(row_count() - 1, 1);
   info.nPage = static_cast<UINT>(ShownRows());
-  top_row_ = std::clamp(top_row_, 1, std::max(1, rows_ - ShownRows()));
+  top_row_ = std::clamp(top_row_, 1, std::max(1, row_count() - ShownRows()));
   info.nPos = top_row_;
   // Redrawn with the next paint, so that a handler growing the grid row by row stays quick.
   SetScrollInfo(hwnd(), SB_VERT, &info, FALSE);
@@ -167,7 +159,7 @@ void Win32StringGrid::UpdateScrollBars() {
 }
 
 void Win32StringGrid::ScrollTo(int top_row) {
-  int last_top = std::max(1, rows_ - ShownRows());
+  int last_top = std::max(1, row_count() - ShownRows());
   top_row = std::clamp(top_row, 1, last_top);
   if (top_row == top_row_) return;
   top_row_ = top_row;
@@ -176,8 +168,8 @@ void Win32StringGrid::ScrollTo(int top_row) {
 }
 
 bool Win32StringGrid::HitTest(POINT point, int* column, int* row) const {
-  for (int r = 0; r < rows_; r = r == 0 ? top_row_ : r + 1) {
-    for (int c = 0; c < columns_; ++c) {
+  for (int r = 0; r < row_count(); r = r == 0 ? top_row_ : r + 1) {
+    for (int c = 0; c < column_count(); ++c) {
       RECT rect = CellRect(c, r);
       if (IsRectEmpty(&rect) && r != 0) return false;  // below the rows in view
       if (PtInRect(&rect, point)) {
@@ -207,20 +199,20 @@ void Win32StringGrid::TrackTip(POINT point) {
 }
 
 void Win32StringGrid::MoveCurrent(int columns, int rows) {
-  Select(std::clamp(current_column_ + columns, 1, columns_ - 1),
-         std::clamp(current_row_ + rows, 1, std::max(rows_ - 1, 1)));
+  Select(std::clamp(current_column_ + columns, 1, column_count() - 1),
+         std::clamp(current_row_ + rows, 1, std::max(row_count() - 1, 1)));
 }
 
 void Win32StringGrid::Paint(HDC dc, const RECT& client) {
   FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
   HGDIOBJ old_font = SelectObject(dc, font_);
   SetBkMode(dc, TRANSPARENT);
-  int last = std::min(rows_ - 1, top_row_ + ShownRows());
-  if (rows_ > 0) {
-    for (int column = 0; column < columns_; ++column) PaintCell(dc, column, 0);
+  int last = std::min(row_count() - 1, top_row_ + ShownRows());
+  if (row_count() > 0) {
+    for (int column = 0; column < column_count(); ++column) PaintCell(dc, column, 0);
   }
   for (int row = top_row_; row <= last; ++row) {
-    for (int column = 0; column < columns_; ++column) PaintCell(dc, column, row);
+    for (int column = 0; column < column_count(); ++column) PaintCell(dc, column, row);
   }
   SelectObject(dc, old_font);
 }
@@ -256,125 +248,145 @@ LRESULT CALLBACK Win32StringGrid::Procedure(HWND hwnd, UINT message, WPARAM wpar
 
 LRESULT Win32StringGrid::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(hwnd(), &paint);
-      RECT client;
-      GetClientRect(hwnd(), &client);
-      HDC memory = CreateCompatibleDC(dc);
-      HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-      HGDIOBJ old = SelectObject(memory, bitmap);
-      Paint(memory, client);
-      BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-      SelectObject(memory, old);
-      DeleteObject(bitmap);
-      DeleteDC(memory);
-      EndPaint(hwnd(), &paint);
+    case WM_PAINT:
+      OnPaint();
       return 0;
-    }
     case WM_ERASEBKGND:
-      return 1;
+      return 1;  // the paint covers every pixel
     case WM_SIZE:
-      UpdateScrollBars();
-      InvalidateRect(hwnd(), nullptr, FALSE);
+      OnSize();
       return 0;
-    case WM_VSCROLL: {
-      SCROLLINFO info = {};
-      info.cbSize = sizeof info;
-      info.fMask = SIF_ALL;
-      GetScrollInfo(hwnd(), SB_VERT, &info);
-      int page = std::max(ShownRows(), 1);
-      switch (LOWORD(wparam)) {
-        case SB_LINEUP:
-          ScrollTo(top_row_ - 1);
-          break;
-        case SB_LINEDOWN:
-          ScrollTo(top_row_ + 1);
-          break;
-        case SB_PAGEUP:
-          ScrollTo(top_row_ - page);
-          break;
-        case SB_PAGEDOWN:
-          ScrollTo(top_row_ + page);
-          break;
-        case SB_TOP:
-          ScrollTo(1);
-          break;
-        case SB_BOTTOM:
-          ScrollTo(rows_);
-          break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION:
-          ScrollTo(info.nTrackPos);
-          break;
-      }
+    case WM_VSCROLL:
+      OnVScroll(LOWORD(wparam));
       return 0;
-    }
     case WM_MOUSEWHEEL:
-      ScrollTo(top_row_ - GET_WHEEL_DELTA_WPARAM(wparam) / WHEEL_DELTA * kWheelRows);
+      OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wparam));
       return 0;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: {
-      SetFocus(hwnd());
-      int column = 0;
-      int row = 0;
-      if (HitTest({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}, &column, &row)) {
-        Select(column, row);
-      }
+    case WM_LBUTTONDBLCLK:
+      OnButtonDown({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
       return 0;
-    }
     case WM_MOUSEMOVE:
       TrackTip({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
       break;
     case WM_KEYDOWN:
-      switch (wparam) {
-        case VK_LEFT:
-          MoveCurrent(-1, 0);
-          return 0;
-        case VK_RIGHT:
-          MoveCurrent(1, 0);
-          return 0;
-        case VK_UP:
-          MoveCurrent(0, -1);
-          return 0;
-        case VK_DOWN:
-          MoveCurrent(0, 1);
-          return 0;
-        case VK_PRIOR:
-          MoveCurrent(0, -std::max(ShownRows(), 1));
-          return 0;
-        case VK_NEXT:
-          MoveCurrent(0, std::max(ShownRows(), 1));
-          return 0;
-        case VK_HOME:
-          Select(current_column_, 1);
-          return 0;
-        case VK_END:
-          Select(current_column_, rows_ - 1);
-          return 0;
-      }
+      if (OnKeyDown(wparam)) return 0;
       break;
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      InvalidateRect(hwnd(), nullptr, FALSE);
+      InvalidateRect(hwnd(), nullptr, FALSE);  // the focus rectangle
       return 0;
-    case WM_NOTIFY: {
-      auto* header = reinterpret_cast<NMHDR*>(lparam);
-      if (header->hwndFrom == tooltip_ && header->code == TTN_GETDISPINFOW) {
-        tip_text_ = TipOf(tip_column_, tip_row_);
-        reinterpret_cast<NMTTDISPINFOW*>(lparam)->lpszText = tip_text_.data();
-        return 0;
-      }
+    case WM_NOTIFY:
+      if (OnNotify(reinterpret_cast<NMHDR*>(lparam))) return 0;
       break;
-    }
     case WM_DESTROY:
-      DestroyWindow(tooltip_);
-      SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0);
+      OnDestroy();
       break;
   }
   return DefWindowProcW(hwnd(), message, wparam, lparam);
+}
+
+void Win32StringGrid::OnPaint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(hwnd(), &paint);
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  Paint(memory, client);
+  BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  EndPaint(hwnd(), &paint);
+}
+
+void Win32StringGrid::OnSize() {
+  UpdateScrollBars();
+  InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void Win32StringGrid::OnVScroll(int request) {
+  int page = std::max(ShownRows(), 1);
+  switch (request) {
+    case SB_LINEUP:
+      return ScrollTo(top_row_ - 1);
+    case SB_LINEDOWN:
+      return ScrollTo(top_row_ + 1);
+    case SB_PAGEUP:
+      return ScrollTo(top_row_ - page);
+    case SB_PAGEDOWN:
+      return ScrollTo(top_row_ + page);
+    case SB_TOP:
+      return ScrollTo(1);
+    case SB_BOTTOM:
+      return ScrollTo(row_count());
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+      SCROLLINFO info = {};
+      info.cbSize = sizeof info;
+      info.fMask = SIF_ALL;
+      GetScrollInfo(hwnd(), SB_VERT, &info);
+      return ScrollTo(info.nTrackPos);
+    }
+  }
+}
+
+void Win32StringGrid::OnMouseWheel(int delta) {
+  ScrollTo(top_row_ - delta / WHEEL_DELTA * kWheelRows);
+}
+
+void Win32StringGrid::OnButtonDown(POINT point) {
+  SetFocus(hwnd());
+  int column = 0;
+  int row = 0;
+  if (HitTest(point, &column, &row)) Select(column, row);
+}
+
+bool Win32StringGrid::OnKeyDown(WPARAM key) {
+  int page = std::max(ShownRows(), 1);
+  switch (key) {
+    case VK_LEFT:
+      MoveCurrent(-1, 0);
+      return true;
+    case VK_RIGHT:
+      MoveCurrent(1, 0);
+      return true;
+    case VK_UP:
+      MoveCurrent(0, -1);
+      return true;
+    case VK_DOWN:
+      MoveCurrent(0, 1);
+      return true;
+    case VK_PRIOR:
+      MoveCurrent(0, -page);
+      return true;
+    case VK_NEXT:
+      MoveCurrent(0, page);
+      return true;
+    case VK_HOME:
+      Select(current_column_, 1);
+      return true;
+    case VK_END:
+      Select(current_column_, row_count() - 1);
+      return true;
+  }
+  return false;
+}
+
+bool Win32StringGrid::OnNotify(NMHDR* header) {
+  if (header->hwndFrom != tooltip_ || header->code != TTN_GETDISPINFOW) return false;
+  tip_text_ = TipOf(tip_column_, tip_row_);
+  reinterpret_cast<NMTTDISPINFOW*>(header)->lpszText = tip_text_.data();
+  return true;
+}
+
+void Win32StringGrid::OnDestroy() {
+  DestroyWindow(tooltip_);
+  SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0);
 }
 
 }  // namespace orvello::ui::win32

@@ -3,30 +3,23 @@
 
 #include "ui/toolkit/win32/win32_api.h"
 
-#include <map>
 #include <string>
-#include <utility>
 
+#include "ui/toolkit/string_grid_base.h"
 #include "ui/toolkit/win32/win32_controls.h"
 
 namespace orvello::ui::win32 {
 
-/// A string grid drawn by the program: cells of a fixed size with grid lines, the header row and
-/// the number column drawn as fixed cells that stay in place while the rest scrolls, one current
-/// cell that the mouse and the arrow keys move, and the last column stretched over the width
-/// left. The texts live in a map of their own, so a cell set beyond the row count keeps its text
-/// and shows it once the grid grows that far. A cell too narrow for its text shows it shortened
-/// and whole in a tooltip.
-class Win32StringGrid : public Win32Control<StringGrid> {
+/// A string grid drawn by the program, of the texts StringGridBase keeps: cells of a fixed size
+/// with grid lines, the header row and the number column drawn as fixed cells that stay in place
+/// while the rest scrolls, one current cell that the mouse and the arrow keys move, and the last
+/// column stretched over the width left. A cell too narrow for its text shows it shortened and
+/// whole in a tooltip.
+class Win32StringGrid : public Win32Control<StringGridBase> {
  public:
   Win32StringGrid(HWND parent, const Bounds& bounds, int columns, int rows, int cell_width,
                   int cell_height, int dpi);
 
-  int column_count() const override { return columns_; }
-  int row_count() const override { return rows_; }
-  void SetRowCount(int rows) override;
-  std::string cell(int column, int row) const override;
-  void SetCell(int column, int row, const std::string& text) override;
   void Rescale(int dpi, HFONT font) override;
 
   int current_column() const { return current_column_; }
@@ -48,7 +41,22 @@ class Win32StringGrid : public Win32Control<StringGrid> {
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
  private:
+  void RowCountChanged(int old_rows) override;
+  void CellChanged(int column, int row) override;
+
+  /// Hands each message to the handler of its group; the system's default for the rest.
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  void OnPaint();
+  void OnSize();
+  void OnVScroll(int request);
+  void OnMouseWheel(int delta);
+  void OnButtonDown(POINT point);
+  /// False for a key the grid leaves to the system.
+  bool OnKeyDown(WPARAM key);
+  /// False for a notification that is not the tooltip asking for its text.
+  bool OnNotify(NMHDR* header);
+  void OnDestroy();
+
   void Paint(HDC dc, const RECT& client);
   void PaintCell(HDC dc, int column, int row);
   int ColumnLeft(int column) const;
@@ -61,8 +69,6 @@ class Win32StringGrid : public Win32Control<StringGrid> {
   void TrackTip(POINT point);
   void MoveCurrent(int columns, int rows);
 
-  int columns_;
-  int rows_ = 0;
   int cell_width_;   // at 96 DPI
   int cell_height_;  // at 96 DPI
   int dpi_;
@@ -74,7 +80,6 @@ class Win32StringGrid : public Win32Control<StringGrid> {
   int tip_column_ = -1;
   int tip_row_ = -1;
   std::wstring tip_text_;
-  std::map<std::pair<int, int>, std::string> cells_;  // (column, row) -> text
 };
 
 }  // namespace orvello::ui::win32

@@ -41,8 +41,7 @@ void RegisterWindowClass() {
 
 }  // namespace
 
-Win32Window::Win32Window(Application& app, bool main,
-                         std::function<void(Win32Window*)> on_destroyed)
+Win32Window::Win32Window(Application& app, bool main, std::function<void(Window*)> on_destroyed)
     : app_(app), main_(main), on_destroyed_(std::move(on_destroyed)) {
   RegisterWindowClass();
   CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,

@@ -19,7 +19,7 @@ namespace orvello::ui::win32 {
 class Win32Window : public Window {
  public:
   /// `on_destroyed` runs when the window goes away, so the application forgets its main window.
-  Win32Window(Application& app, bool main, std::function<void(Win32Window*)> on_destroyed);
+  Win32Window(Application& app, bool main, std::function<void(Window*)> on_destroyed);
   ~Win32Window() override;
   Win32Window(const Win32Window&) = delete;
   Win32Window& operator=(const Win32Window&) = delete;
@@ -63,7 +63,7 @@ class Win32Window : public Window {
 
   Application& app_;
   bool main_;
-  std::function<void(Win32Window*)> on_destroyed_;
+  std::function<void(Window*)> on_destroyed_;
   HWND hwnd_ = nullptr;
   int dpi_;
   HFONT font_ = nullptr;
