@@ -139,6 +139,49 @@ for count in 98 999; do
              n, size, files, p, c, (c > 0 ? p / c : 0), pk / 1024, ck / 1024 }'
 done
 
+# The same lectures with the player: the style holds prehravac.htm (4 KB, one data marker) and
+# its two assets, so the run also writes the player page, the chapters and konvertuj.bat. The
+# converter named is a missing program, so that the check before publishing runs no ffmpeg on the
+# generated header: this measures the run itself. Taken in turns with the style without it.
+cp -r "$work/style" "$work/player-style"
+{ printf '<!DOCTYPE html>
+<html lang="sk">
+<head>
+<meta charset="utf-8">
+<!--prednaska-->
+'
+  printf '</head>
+<body>
+'; filler 4; printf '<script src="prehravac.js"></script>
+</body>
+</html>
+'
+} >"$work/player-style/prehravac.htm"
+printf 'x' >"$work/player-style/prehravac.js"
+printf 'x' >"$work/player-style/prehravac.css"
+printf '\n| segments | without the player (s) | with the player (s) | ratio | peak RSS without (MB) | with (MB) |\n'
+printf '|---:|---:|---:|---:|---:|---:|\n'
+for count in 98 999; do
+  lecture=$work/lecture$count
+  : >"$work/without.txt"
+  : >"$work/with.txt"
+  for ((r = 0; r < runs; ++r)); do
+    for style in style player-style; do
+      out=$work/out-$style-$count-$r
+      mkdir "$out"
+      measure "$ORVELLO_CLI" publish --media "$lecture/lecture.rm" --out "$out" \
+        --style "$work/$style" --producer "$work/producer" --ffmpeg "$work/no-ffmpeg" \
+        --no-start >>"$work/$([ $style = style ] && echo without || echo with).txt" 2>/dev/null
+    done
+  done
+  awk -v n="$count" -v a="$(cut -d' ' -f1 "$work/without.txt" | fastest)" \
+    -v b="$(cut -d' ' -f1 "$work/with.txt" | fastest)" \
+    -v ak="$(cut -d' ' -f2 "$work/without.txt" | sort -n | tail -1)" \
+    -v bk="$(cut -d' ' -f2 "$work/with.txt" | sort -n | tail -1)" 'BEGIN {
+      printf "| %d | %.3f | %.3f | %.2f | %.1f | %.1f |\n", n, a, b, (a > 0 ? b / a : 0),
+             ak / 1024, bk / 1024 }'
+done
+
 # One segment whose file name is a line of 50 MB: the reader must take it in linear time, and the
 # run must hold it about once (peak RSS / line near 1, and never much above 2).
 long=$work/long

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the script runner's line parser as a whole script: it must end, and
 // every line it accepts must be one the runner can carry out safely: the right number of
-// arguments, no quote or NUL left in them, and Del only ever naming a plain file.
+// arguments, no quote or NUL left in them, Del and Move only ever naming plain files, and the
+// commands joined by "&&" each one of those.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -38,9 +39,20 @@ void CheckLine(std::string_view text, const ScriptLine& line) {
     case ScriptLine::Kind::kRun:
       Check(!line.args.empty() && !line.args[0].empty() && text.find('"') != std::string::npos);
       break;
-    case ScriptLine::Kind::kUnknown:
-      Check(line.args.empty() && !line.problem.empty());
+    case ScriptLine::Kind::kMove:
+      Check(line.args.size() == 2);
+      for (const std::string& name : line.args)
+        Check(!name.empty() && name.find_first_of("/\\*?") == std::string::npos);
       break;
+    case ScriptLine::Kind::kUnknown:
+      Check(line.args.empty() && !line.problem.empty() && line.then.empty());
+      break;
+  }
+  // The commands after "&&": each one a command that runs, none joined further.
+  for (const ScriptLine& next : line.then) {
+    Check(next.kind != ScriptLine::Kind::kBlank && next.kind != ScriptLine::Kind::kUnknown &&
+          next.then.empty());
+    CheckLine(text, next);
   }
 }
 

@@ -56,6 +56,19 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
   if (!out) ADD_FAILURE() << "cannot write " << path;
 }
 
+void RemovePlayerFiles(const std::string& style) {
+  for (const char* name : {"prehravac.htm", "prehravac.js", "prehravac.css"})
+    std::filesystem::remove(HostPath(style + "/" + name));
+}
+
+void AddPlayerFiles(const std::string& style) {
+  for (const char* name : {"prehravac.htm", "prehravac.js", "prehravac.css"}) {
+    std::filesystem::copy_file(
+        HostPath(std::string(ORVELLO_SOURCE_DIR "/tests/data/player_style/") + name),
+        HostPath(style + "/" + name), std::filesystem::copy_options::overwrite_existing);
+  }
+}
+
 std::string RealMediaHeader(uint32_t duration_ms) {
   auto big_endian = [](uint32_t value) {
     return std::string{static_cast<char>(value >> 24), static_cast<char>(value >> 16),

@@ -40,6 +40,14 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 /// be read.
 std::string ReadFileBytes(const std::string& path);
 
+/// Removes the player's files (prehravac.htm, prehravac.js, prehravac.css) from the copy of a style
+/// folder at the UTF-8 path `style`, so that a run with it writes what it wrote before the player.
+void RemovePlayerFiles(const std::string& style);
+
+/// Copies the player's minimal template and assets of tests/data/player_style into the style
+/// folder at the UTF-8 path `style`.
+void AddPlayerFiles(const std::string& style);
+
 /// The header of a RealMedia recording `duration_ms` long, as a recorder writes it: the file
 /// header chunk, then the properties chunk with the duration.
 std::string RealMediaHeader(uint32_t duration_ms);

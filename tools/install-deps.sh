@@ -5,7 +5,8 @@
 # As root it installs them with apt-get; otherwise it prints the exact line to run and fails.
 set -euo pipefail
 
-build_packages=(g++ cmake ninja-build qt6-base-dev)
+# ffmpeg: konvertuj.bat converts the recording and its clips for the player with it.
+build_packages=(g++ cmake ninja-build qt6-base-dev ffmpeg)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
                g++-mingw-w64-x86-64-posix googletest wine64 nsis locales librsvg2-bin icoutils
                chromium firefox-esr ffmpeg xvfb xauth)

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds orvello-cli and publishes the bundled example lecture into out/example.
+# Builds orvello-cli and publishes the bundled example lecture into out/example; with the player
+# in the example's style, konvertuj.bat converts the recording with ffmpeg into zaznam.mp4.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -23,4 +24,8 @@ if [ "$status" -ne 0 ]; then
   echo "Publishing failed (exit status $status)." >&2
   exit "$status"
 fi
-echo "Published: $root/out/example/folie.htm"
+if [ -f out/example/prehravac.htm ]; then
+  echo "Published: $root/out/example/prehravac.htm (the player), $root/out/example/folie.htm"
+else
+  echo "Published: $root/out/example/folie.htm"
+fi

@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <ostream>
 #include <span>
+#include <utility>
 
 #include "cli/cli.h"
+#include "cli/converter_check.h"
 #include "cli/option_parser.h"
 #include "core/encoding.h"
 #include "core/io_error.h"
@@ -72,11 +74,12 @@ bool RefuseSwitch(const std::string& flag, std::string* err) {
 }  // namespace
 
 int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::string media, style, producer, producer_field;
-  bool style_given = false, producer_given = false;
+  std::string media, style, producer, producer_field, ffmpeg, converter;
+  bool style_given = false, producer_given = false, ffmpeg_given = false;
   const ValueOption options[] = {{"--media", &media, true},
                                  {"--style", &style, false, &style_given},
-                                 {"--producer", &producer, false, &producer_given}};
+                                 {"--producer", &producer, false, &producer_given},
+                                 {"--ffmpeg", &ffmpeg, false, &ffmpeg_given}};
   core::CheckInput input;
   std::string problem;
   if (!ParseOptions(args, options, RefuseSwitch, &problem) ||
@@ -84,7 +87,8 @@ int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::o
       (style_given &&
        !ToField("--style", WithSystemSeparators(style), &input.style.emplace(), &problem)) ||
       (producer_given &&
-       !ToField("--producer", WithSystemSeparators(producer), &producer_field, &problem))) {
+       !ToField("--producer", WithSystemSeparators(producer), &producer_field, &problem)) ||
+      !ChosenConverter(ffmpeg_given, ffmpeg, &converter, &problem)) {
     err << "orvello-cli check: " << problem << "\n" << kUsage;
     return kExitUsage;
   }
@@ -97,6 +101,8 @@ int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     return kExitIoError;
   }
   if (producer_given) CheckRecordingTool(producer_field, &findings);
+  for (core::Finding& finding : CheckConverter(*disk, input, converter))
+    findings.push_back(std::move(finding));
   PrintFindings(findings, out);
   Counts counts = CountFindings(findings);
   PrintSummary(counts, out);
@@ -104,7 +110,8 @@ int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::o
 }
 
 void CheckBeforePublishing(const std::string& media, const std::string& style,
-                           const std::string& producer, std::ostream& err) {
+                           const std::string& producer, const std::string& converter,
+                           std::ostream& err) {
   core::CheckInput input;
   std::string problem, producer_field;
   if (!ToField("--media", WithSystemSeparators(media), &input.media, &problem) ||
@@ -116,6 +123,8 @@ void CheckBeforePublishing(const std::string& media, const std::string& style,
   try {
     std::vector<core::Finding> findings = core::CheckLecture(*disk, input);
     CheckRecordingTool(producer_field, &findings);
+    for (core::Finding& finding : CheckConverter(*disk, input, converter))
+      findings.push_back(std::move(finding));
     if (findings.empty()) return;
     size_t shown = std::min(findings.size(), kMostFindingsBeforePublishing);
     PrintFindings(std::span(findings).first(shown), err);

@@ -39,6 +39,7 @@ class CheckCommandTest : public ::testing::Test {
     fs::copy(ORVELLO_SOURCE_DIR "/examples", dir_.path(), fs::copy_options::recursive);
     previous_ = fs::current_path();
     fs::current_path(dir_.path());
+    testing::RemovePlayerFiles("Style");  // the player's findings have tests of their own
     // Windows finds the stand-in recording tool as rmevents.exe, which is built elsewhere; the
     // scripts never start here.
     if (platform::kPathSeparator == '\\') WriteFileBytes("Producer/rmevents.exe", "");

@@ -12,23 +12,29 @@ namespace orvello::cli {
 
 const char kUsage[] =
     R"(usage: orvello-cli publish --media PATH --out DIR --style DIR --producer DIR
-                          [--web URL] [--no-start | --wait]
-       orvello-cli check --media PATH [--style DIR] [--producer DIR]
+                          [--web URL] [--ffmpeg PATH] [--no-start | --wait]
+       orvello-cli check --media PATH [--style DIR] [--producer DIR] [--ffmpeg PATH]
        orvello-cli --help
 
 publish   Publishes a recorded lecture as a web site, as the desktop program's
           "S P R A C U J" button does: reads the timing file beside the recording
           (the media path with its last 3 characters replaced by ".txt"), writes the
           pages, link files, event list and the two scripts into the output folder,
-          then starts the scripts.
+          then starts the scripts. When the style folder holds the player's template
+          prehravac.htm, the run also writes the player page prehravac.htm, the
+          chapters kapitoly.vtt and a third script, konvertuj.bat, which converts
+          the recording (and each clip) with ffmpeg into zaznam.mp4 (klipNN.mp4).
 
   --media PATH     the recording (.rm); its folder holds the segment files
   --out DIR        the output folder; it must exist and be writable
   --style DIR      the style folder with the page templates and the site's images
   --producer DIR   the folder of the recording tool that proces.bat runs
   --web URL        the site's web address (optional; empty links stay local)
+  --ffmpeg PATH    the converter konvertuj.bat runs (optional; else ffmpeg on PATH,
+                   on Windows ffmpeg.exe beside orvello-cli.exe or on PATH)
   --no-start       write everything but start no script
-  --wait           start both scripts, wait for them and report their exit statuses
+  --wait           start the scripts, wait for them and report their exit statuses;
+                   the conversion shows its progress as a percentage
 
 Relative paths are taken from the current folder. An empty value ("") stays empty,
 as an empty field does in the desktop program. Texts must be expressible in
@@ -47,7 +53,9 @@ check     Reads the recording, its timing file and the segment files (and with
           writes nothing, and prints every problem as "FILE:LINE: error: TEXT" or
           "FILE:LINE: warning: TEXT" (errors: publish refuses, fails or publishes
           something plainly wrong; warnings: legal but probably not meant), then
-          "N errors, M warnings".
+          "N errors, M warnings". With the player in the style folder it also
+          warns when no ffmpeg is found (--ffmpeg PATH names one) and when ffmpeg
+          cannot read the recording.
           Exit status: 0 no errors; 1 errors; 2 the recording or its timing file
           cannot be read; 64 the command line was wrong.
 )";

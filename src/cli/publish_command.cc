@@ -9,6 +9,7 @@
 
 #include "cli/check_command.h"
 #include "cli/cli.h"
+#include "cli/converter_check.h"
 #include "cli/option_parser.h"
 #include "core/encoding.h"
 #include "core/io_error.h"
@@ -71,9 +72,12 @@ bool ReportScripts(const std::vector<platform::ScriptLauncher::Outcome>& outcome
 bool ParsePublishOptions(const std::vector<std::string>& args, PublishOptions* options,
                          std::string* err) {
   const ValueOption value_options[] = {
-      {"--media", &options->media, true}, {"--out", &options->out, true},
-      {"--style", &options->style, true}, {"--producer", &options->producer, true},
+      {"--media", &options->media, true},
+      {"--out", &options->out, true},
+      {"--style", &options->style, true},
+      {"--producer", &options->producer, true},
       {"--web", &options->web, false},
+      {"--ffmpeg", &options->ffmpeg, false, &options->ffmpeg_given},
   };
   auto on_switch = [options](const std::string& flag, std::string* err) {
     if (flag == "--no-start") return SetScriptMode(ScriptMode::kNone, options, err);
@@ -87,13 +91,14 @@ bool ParsePublishOptions(const std::vector<std::string>& args, PublishOptions* o
 int PublishCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   PublishOptions options;
   core::RunFields fields;
-  std::string problem;
-  if (!ParsePublishOptions(args, &options, &problem) || !ToRunFields(options, &fields, &problem)) {
+  std::string problem, converter;
+  if (!ParsePublishOptions(args, &options, &problem) || !ToRunFields(options, &fields, &problem) ||
+      !ChosenConverter(options.ffmpeg_given, options.ffmpeg, &converter, &problem)) {
     err << "orvello-cli publish: " << problem << "\n" << kUsage;
     return kExitUsage;
   }
 
-  CheckBeforePublishing(options.media, options.style, options.producer, err);
+  CheckBeforePublishing(options.media, options.style, options.producer, converter, err);
   auto disk = platform::MakeRealDisk();
   core::NoScriptStarter no_scripts;
   platform::ScriptLauncher launcher(/*wait=*/options.scripts == ScriptMode::kWait);
@@ -102,7 +107,7 @@ int PublishCommand(const std::vector<std::string>& args, std::ostream& out, std:
                                      : launcher;
   core::RunState state;
   try {
-    core::RunOutcome outcome = core::ProcessRun(fields, &state, *disk, starter);
+    core::RunOutcome outcome = core::ProcessRun(fields, &state, *disk, starter, converter);
     out << core::Cp1250ToUtf8(outcome.message_line) << "\n";
     if (outcome.result != core::RunResult::kSucceeded) return kExitRefused;
   } catch (const core::IoError& error) {

@@ -11,12 +11,14 @@ namespace orvello::cli {
 enum class ScriptMode {
   kStart,  ///< start both and return at once, as the desktop program does
   kNone,   ///< --no-start: write everything, start nothing
-  kWait,   ///< --wait: start both, wait for both and report their exit statuses
+  kWait,   ///< --wait: start them, wait for them and report their exit statuses
 };
 
 /// The parsed arguments of `publish`, still in UTF-8.
 struct PublishOptions {
   std::string media, out, style, producer, web;
+  std::string ffmpeg;         ///< --ffmpeg: the converter konvertuj.bat runs
+  bool ffmpeg_given = false;  ///< else the system's (platform::FindConverter)
   ScriptMode scripts = ScriptMode::kStart;
 };
 

@@ -36,6 +36,7 @@ void CopyExample(const std::string& base) {
     fs::copy(HostPath(kExamples + folder), HostPath(base + "\\" + folder),
              fs::copy_options::recursive);
   }
+  testing::RemovePlayerFiles(base + "\\Style");  // as tests/data/example_golden was published
   fs::copy_file(HostPath(ORVELLO_BINARY_DIR "/examples/Producer/rmevents.exe"),
                 HostPath(base + "\\Producer\\rmevents.exe"));
 }

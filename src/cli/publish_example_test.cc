@@ -25,6 +25,7 @@ class PublishExampleTest : public ::testing::Test {
     out_ = dir_.path() + "/out";
     fs::copy(ORVELLO_SOURCE_DIR "/examples", example_, fs::copy_options::recursive);
     fs::create_directories(out_);
+    testing::RemovePlayerFiles(example_ + "/Style");  // the player has tests of its own
     // The example's own style files when it has them, stand-ins until then.
     for (const char* name : {"p00.htm", "f00.htm", "n00.htm", "problems.htm", "freeplayer_g2.gif",
                              "web.gif", "video.gif"}) {

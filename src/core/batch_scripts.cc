@@ -6,6 +6,7 @@
 
 #include "core/copy_targets.h"
 #include "core/event_list.h"
+#include "core/player_names.h"
 #include "core/text_writer.h"
 
 namespace orvello::core {
@@ -56,6 +57,10 @@ void WriteCopyScript(DiskInterface& disk, const RunState& state) {
   for (const char* asset : kStyleAssets) {
     WriteCopyLine(writer, params.style_dir, asset, params.output_dir);
   }
+  if (state.player) {
+    for (const char* asset : kPlayerAssets)
+      WriteCopyLine(writer, params.style_dir, asset, params.output_dir);
+  }
   writer.WriteLine("Del skus.txt");
   writer.WriteLine(std::string("Del ") + kCopyScriptName + ".bat");
   writer.Close();
@@ -79,6 +84,7 @@ void WriteProcessScript(DiskInterface& disk, const RunState& state) {
 void StartScripts(const RunState& state, ScriptStarter& starter) {
   starter.Start(state.params.output_dir, kCopyScriptName);
   starter.Start(state.params.output_dir, kProcessScriptName);
+  if (state.player) starter.Start(state.params.output_dir, kConvertScriptName);
 }
 
 }  // namespace orvello::core

@@ -27,8 +27,9 @@ bool ScriptPathsHoldQuote(const JobParameters& params);
 /// Writes OutputDir + "kopiruj.bat": a Copy line for every segment not of type 'H' (upper case
 /// only), from the recording's folder into OutputDirBare, or for a name with a sub-folder to its
 /// place below the output folder (CopyDestination); Copy lines for the style folder's
-/// problems.htm, freeplayer_g2.gif, web.gif and video.gif into OutputDir; then "Del skus.txt" and
-/// "Del kopiruj.bat". Every line ends in CR LF. Throws IoError.
+/// problems.htm, freeplayer_g2.gif, web.gif and video.gif into OutputDir, with the player also for
+/// prehravac.js and prehravac.css; then "Del skus.txt" and "Del kopiruj.bat". Every line ends in CR
+/// LF. Throws IoError.
 void WriteCopyScript(DiskInterface& disk, const RunState& state);
 
 /// Writes OutputDir + "proces.bat", the one line that runs the recording tool on the recording:
@@ -36,7 +37,8 @@ void WriteCopyScript(DiskInterface& disk, const RunState& state);
 /// ending in CR LF. Throws IoError.
 void WriteProcessScript(DiskInterface& disk, const RunState& state);
 
-/// Starts kopiruj, then proces, both with OutputDir as their working directory.
+/// Starts kopiruj, then proces, then with the player konvertuj, all with OutputDir as their working
+/// directory.
 void StartScripts(const RunState& state, ScriptStarter& starter);
 
 }  // namespace orvello::core

@@ -117,7 +117,7 @@ size_t CopyClashFinder::Find(size_t parent, const std::string& component) const 
 std::optional<std::string> CopyClashFinder::Clash(
     const Segment& segment, int number, const std::vector<std::string>& components) const {
   const std::string& name = segment.file_name;
-  if (components.size() > 1 && IsOutputName(components.front(), media_name_))
+  if (components.size() > 1 && IsOutputName(components.front(), media_name_, player_))
     return SegmentFileReason(number, name, kReservedNameEnding);
   size_t at = 0;
   for (size_t k = 0; k < components.size(); ++k) {

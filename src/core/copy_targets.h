@@ -35,7 +35,9 @@ void CreateCopySubFolders(DiskInterface& disk, const RunState& state);
 /// lands on one file with the same contents, and is fine.
 class CopyClashFinder {
  public:
-  explicit CopyClashFinder(std::string_view media_name) : media_name_(media_name) {}
+  /// With `player`, a sub-folder named like one of the player's files clashes too.
+  explicit CopyClashFinder(std::string_view media_name, bool player = false)
+      : media_name_(media_name), player_(player) {}
 
   /// Why segment `number` cannot be copied beside the segments added before it (a refused
   /// segment's reason, as SegmentFileReason gives it), or nothing; then remembers where it lands.
@@ -55,6 +57,7 @@ class CopyClashFinder {
                                    const std::vector<std::string>& components) const;
 
   std::string_view media_name_;
+  bool player_;
   std::vector<Place> places_ = {Place{}};  ///< [0] is the output folder itself
   std::map<std::pair<size_t, std::string>, size_t> children_;
 };

@@ -6,6 +6,9 @@
 
 namespace orvello::core {
 
+/// Appends the UTF-8 form of the code point `code` (at most 0x10FFFF, not a surrogate).
+void AppendUtf8(char32_t code, std::string* out);
+
 /// Converts Windows-1250 bytes to UTF-8. The five bytes the code page leaves undefined map to
 /// the control characters of the same value, so every byte string survives a round trip.
 std::string Cp1250ToUtf8(std::string_view cp1250);

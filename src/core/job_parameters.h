@@ -25,6 +25,7 @@ struct JobParameters {
   std::string media_name;       ///< the recording's file name
   std::string media_dir;        ///< the recording's folder, with its trailing separator
   std::string timing_path;      ///< the timing file beside the recording
+  std::string converter;        ///< the program konvertuj.bat runs: the one the front end found
 };
 
 /// Derives every path of a run from its fields. The separator is appended unconditionally, so a

@@ -15,6 +15,7 @@
 #include "core/io_error.h"
 #include "core/job_parameters.h"
 #include "core/messages.h"
+#include "core/player_names.h"
 #include "core/realmedia_header.h"
 #include "core/run_refusals.h"
 #include "core/run_state.h"
@@ -187,12 +188,21 @@ void CheckStyleFolder(DiskInterface& disk, const JobParameters& params,
   }
 }
 
+void CheckPlayerAssets(DiskInterface& disk, const JobParameters& params,
+                       std::vector<Finding>* findings) {
+  CheckStyleFile(disk, params, kPlayerPageName, /*is_template=*/true, findings);
+  for (const char* name : kPlayerAssets) {
+    CheckStyleFile(disk, params, name, /*is_template=*/false, findings);
+  }
+}
+
 }  // namespace
 
 std::vector<Finding> CheckLecture(DiskInterface& disk, const CheckInput& input) {
   RunState state;
   state.params =
       DeriveJobParameters({input.media, "", "", input.style.value_or(""), ""}, disk.separator());
+  state.player = input.style && StyleHasPlayer(disk, state.params.style_dir);
   std::vector<Finding> findings;
   if (ScriptPathsHoldQuote(state.params)) {
     findings.push_back(
@@ -201,6 +211,7 @@ std::vector<Finding> CheckLecture(DiskInterface& disk, const CheckInput& input) 
   std::optional<uint32_t> recording_ms = CheckRecording(disk, state.params, &findings);
   CheckTimingFile(disk, &state, recording_ms, &findings);
   if (input.style) CheckStyleFolder(disk, state.params, &findings);
+  if (state.player) CheckPlayerAssets(disk, state.params, &findings);
   return findings;
 }
 

@@ -182,6 +182,20 @@ TEST(CheckLecture, ReportsTheLecturesFilesAsAWhole) {
             std::string::npos);
 }
 
+// With the player in the style folder its assets are checked, and its names are the run's.
+TEST(CheckLecture, WithThePlayerChecksItsFilesAndRefusesItsNames) {
+  MemoryDisk disk = Lecture(std::string(kGoodLine) + "00:01:00 00:02:00 V zaznam.mp4\r\n");
+  disk.AddFile("L\\zaznam.mp4", "x");
+  EXPECT_EQ(Check(disk), "");
+  disk.AddFile("S\\prehravac.htm", "<!--prednaska-->");
+  disk.AddFile("S\\prehravac.css", "x");
+  EXPECT_EQ(Check(disk),
+            "L\\talk.txt:2: error: the run refuses the lecture: Súbor segmentu 2 „zaznam.mp4“ má "
+            "rovnaké meno ako súbor, ktorý zapisuje spracovanie.\n"
+            "S\\prehravac.js:0: error: the style folder has no such file; the copy script copies "
+            "nothing for it\n");
+}
+
 TEST(CheckLecture, RefusesWhatTheRunRefuses) {
   std::string lines;
   for (int i = 0; i < 1000; ++i) lines += "00:00:00 00:00:00 P a.jpg\r\n";

@@ -2,6 +2,7 @@
 #define ORVELLO_CORE_OUTPUT_NAMES_H_
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvello::core {
@@ -32,6 +33,10 @@ class OutputNameTable {
 
 /// NN of a file name: "01" to "09", then the plain decimal form ("10", "99", "100").
 std::string TwoDigitNumber(int number);
+
+/// True when `name` is, ignoring case, `prefix` + the NN of a segment number (1 to kMaxSegments)
+/// + `suffix`, as the run names a segment's files ("P07.HTM" for "p", ".htm").
+bool IsNumberedName(std::string_view name, std::string_view prefix, std::string_view suffix);
 
 /// Fills `*table` for segments 1 to `count` (0 to kMaxSegments). With count 0 the table holds
 /// two empty entries at indices 0 and 1.

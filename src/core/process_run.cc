@@ -7,8 +7,10 @@
 #include <memory>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "core/batch_scripts.h"
+#include "core/convert_script.h"
 #include "core/copy_targets.h"
 #include "core/event_list.h"
 #include "core/file_checks.h"
@@ -16,6 +18,9 @@
 #include "core/index_page.h"
 #include "core/messages.h"
 #include "core/output_names.h"
+#include "core/player_data.h"
+#include "core/player_names.h"
+#include "core/player_page.h"
 #include "core/run_refusals.h"
 #include "core/slide_page.h"
 #include "core/stream_links.h"
@@ -51,6 +56,13 @@ int SegmentInOutputFolder(DiskInterface& disk, const RunState& state) {
   return 0;
 }
 
+void WritePlayer(DiskInterface& disk, const RunState& state) {
+  std::vector<PlayerSegment> segments = BuildPlayerSegments(disk, state);
+  WritePlayerPage(disk, state, segments);
+  WriteChapters(disk, state, segments);
+  WriteConvertScript(disk, state);
+}
+
 void WriteSegmentPages(DiskInterface& disk, const RunState& state) {
   for (int i = 1; i <= state.segments.count(); ++i) {
     WritePPage(disk, state, i);
@@ -65,9 +77,10 @@ void WriteSegmentPages(DiskInterface& disk, const RunState& state) {
 }  // namespace
 
 RunOutcome ProcessRun(const RunFields& fields, RunState* state, DiskInterface& disk,
-                      ScriptStarter& starter) {
+                      ScriptStarter& starter, std::string_view converter) {
   ++state->message_counter;
   JobParameters params = DeriveJobParameters(fields, disk.separator());
+  params.converter = converter.empty() ? kPlainConverter : converter;
   if (!FileCanBeOpened(disk, fields.media)) return Refuse(*state, kNoMediaOrOutputMessage);
   // The recording's folder is "." when the media path names none.
   if (disk.IsSameFolder(params.media_dir.empty() ? "." : params.media_dir, fields.output))
@@ -79,11 +92,14 @@ RunOutcome ProcessRun(const RunFields& fields, RunState* state, DiskInterface& d
   if (!ProbeOutputDir(disk, fields.output)) return Refuse(*state, kNoMediaOrOutputMessage);
 
   state->params = std::move(params);
+  state->player = StyleHasPlayer(disk, state->params.style_dir);
   if (!ReadTimingFile(disk, state->params.timing_path, &state->segments)) {
     return Refuse(*state, kTooManySegmentsMessage);
   }
   BuildOutputNames(state->segments.count(), &state->names);
-  if (ScriptPathsHoldQuote(state->params)) return Refuse(*state, kQuoteInNameMessage);
+  if (ScriptPathsHoldQuote(state->params) ||
+      (state->player && state->params.converter.find('"') != std::string::npos))
+    return Refuse(*state, kQuoteInNameMessage);
   if (auto refusals = FindSegmentRefusals(*state); !refusals.empty())
     return RefuseSegment(*state, refusals.front().reason);
   if (int i = SegmentInOutputFolder(disk, *state)) {
@@ -96,6 +112,7 @@ RunOutcome ProcessRun(const RunFields& fields, RunState* state, DiskInterface& d
   WriteIndexPage(disk, *state);
   WriteCopyScript(disk, *state);
   WriteProcessScript(disk, *state);
+  if (state->player) WritePlayer(disk, *state);
   StartScripts(*state, starter);
   return {RunResult::kSucceeded, kRunSucceededMessage};
 }

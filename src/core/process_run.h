@@ -2,6 +2,7 @@
 #define ORVELLO_CORE_PROCESS_RUN_H_
 
 #include <string>
+#include <string_view>
 
 #include "core/disk_interface.h"
 #include "core/job_parameters.h"
@@ -27,11 +28,14 @@ struct RunOutcome {
 /// the probe file), derives the run's
 /// paths into `state`, reads the timing file, refuses the segments FindSegmentRefusals lists and
 /// any that lie in the output folder, creates the sub-folders the copied segment files keep,
-/// writes the lecture's output set and starts the two scripts.
+/// writes the lecture's output set and starts the two scripts. When the style folder holds the
+/// player's template (StyleHasPlayer), the run also writes the player page, the chapters and
+/// konvertuj.bat after the other files and starts it third; it then runs `converter` (the front
+/// end's find, Windows-1250), or plain "ffmpeg" when that is empty.
 /// The output folder stays locked until the run returns. A failed file operation after the
 /// checks throws IoError at once; what was written so far stays.
 RunOutcome ProcessRun(const RunFields& fields, RunState* state, DiskInterface& disk,
-                      ScriptStarter& starter);
+                      ScriptStarter& starter, std::string_view converter = {});
 
 }  // namespace orvello::core
 

@@ -17,6 +17,7 @@
 #include "core/index_page.h"
 #include "core/messages.h"
 #include "core/output_names.h"
+#include "core/player_names.h"
 
 namespace orvello::core {
 
@@ -75,23 +76,13 @@ bool IsSegmentFileName(std::string_view name) {
       {"sld", ".htm"}, {"p", ".htm"}, {"f", ".htm"}, {"n", ".htm"}, {"r", ".ram"}, {"r", ".rpm"},
   };
   for (const auto& [prefix, suffix] : kPatterns) {
-    if (name.size() <= prefix.size() + suffix.size() ||
-        !SameNameIgnoringCase(name.substr(0, prefix.size()), prefix) ||
-        !SameNameIgnoringCase(name.substr(name.size() - suffix.size()), suffix)) {
-      continue;
-    }
-    std::string_view digits =
-        name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
-    if (digits.size() > 3 || digits.find_first_not_of("0123456789") != std::string_view::npos)
-      continue;
-    int number = std::stoi(std::string(digits));
-    if (number >= 1 && number <= kMaxSegments && digits == TwoDigitNumber(number)) return true;
+    if (IsNumberedName(name, prefix, suffix)) return true;
   }
   return false;
 }
 
 std::optional<std::string> ReasonFor(const Segment& segment, int number,
-                                     std::string_view media_name) {
+                                     std::string_view media_name, bool player) {
   const std::string& name = segment.file_name;
   const bool copied = CopiedByScript(segment);
   const NameFacts facts = Examine(name);
@@ -99,7 +90,7 @@ std::optional<std::string> ReasonFor(const Segment& segment, int number,
   if (IsAbsolute(name) || facts.parent)
     return SegmentFileReason(number, name, kOutsideFolderEnding);
   if (!copied) return std::nullopt;
-  if (IsOutputName(facts.last, media_name))
+  if (IsOutputName(facts.last, media_name, player))
     return SegmentFileReason(number, name, kReservedNameEnding);
   if (name.find(':') != std::string::npos) return SegmentFileReason(number, name, kStreamEnding);
   return std::nullopt;
@@ -109,10 +100,10 @@ std::optional<std::string> ReasonFor(const Segment& segment, int number,
 
 std::vector<SegmentRefusal> FindSegmentRefusals(const RunState& state) {
   std::vector<SegmentRefusal> refusals;
-  CopyClashFinder clashes(state.params.media_name);
+  CopyClashFinder clashes(state.params.media_name, state.player);
   for (int i = 1; i <= state.segments.count(); ++i) {
     const Segment& segment = state.segments.at(i);
-    if (auto reason = ReasonFor(segment, i, state.params.media_name)) {
+    if (auto reason = ReasonFor(segment, i, state.params.media_name, state.player)) {
       refusals.push_back({i, std::move(*reason)});
     } else if (auto clash = clashes.Add(segment, i)) {
       refusals.push_back({i, std::move(*clash)});
@@ -121,8 +112,9 @@ std::vector<SegmentRefusal> FindSegmentRefusals(const RunState& state) {
   return refusals;
 }
 
-bool IsOutputName(std::string_view name, std::string_view media_name) {
+bool IsOutputName(std::string_view name, std::string_view media_name, bool player) {
   name = WindowsForm(name);
+  if (player && IsPlayerOutputName(name)) return true;
   const std::string fixed[] = {std::string(kCopyScriptName) + ".bat",
                                std::string(kProcessScriptName) + ".bat", kEventListName,
                                kProbeFileName, kIndexPageName};

@@ -34,10 +34,11 @@ struct SegmentRefusal {
 /// program's script runner copies exactly the file named, or nothing and says so; CheckLecture
 /// reports such names.
 ///
-/// Looks at nothing but `state.segments` and `state.params.media_name` (the recording's output
-/// copy is one of the written names): no folder's path and no disk. A check made before any output
-/// folder is chosen therefore finds exactly the segments a run would refuse. A run reports the
-/// first entry and writes nothing more than its probe file.
+/// Looks at nothing but `state.segments`, `state.params.media_name` (the recording's output copy
+/// is one of the written names) and `state.player` (the player's names join them): no folder's
+/// path and no disk. A check made before any output folder is chosen therefore finds exactly the
+/// segments a run would refuse. A run reports the first entry and writes nothing more than its
+/// probe file.
 std::vector<SegmentRefusal> FindSegmentRefusals(const RunState& state);
 
 /// True when the file name `name` (one component) is, ignoring case, the name of a file that a
@@ -45,8 +46,8 @@ std::vector<SegmentRefusal> FindSegmentRefusals(const RunState& state);
 /// folie.htm, the four style assets, `media_name` (the recording's output copy), or a P, F, N or
 /// slide page or a link file of any segment number (p01.htm to p999.htm, sld07.htm, r12.rpm ...).
 /// Windows drops a name's trailing dots and spaces and reads "name:stream" as the file itself, so
-/// `name` is compared in that form.
-bool IsOutputName(std::string_view name, std::string_view media_name);
+/// `name` is compared in that form. With `player`, the player's names (IsPlayerOutputName) too.
+bool IsOutputName(std::string_view name, std::string_view media_name, bool player = false);
 
 /// The most bytes of a file name that a message shows; a longer one is cut and ends in "…".
 inline constexpr size_t kLongestShownName = 80;

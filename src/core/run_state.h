@@ -14,6 +14,7 @@ struct RunState {
   JobParameters params;     ///< params.media_path is also the media file last chosen in the dialog
   SegmentTable segments;
   OutputNameTable names;
+  bool player = false;  ///< the style folder holds the player's template: the run writes the player
 };
 
 }  // namespace orvello::core

@@ -95,16 +95,17 @@ HANDLE StartProcess(const std::wstring& application, const std::wstring& command
   InheritableHandle input(GetStdHandle(STD_INPUT_HANDLE));
   InheritableHandle error(GetStdHandle(STD_ERROR_HANDLE));
   InheritableHandle output(GetStdHandle(STD_OUTPUT_HANDLE));
+  InheritableHandle own_error(options.error);
   STARTUPINFOEXW startup = {};
   startup.StartupInfo.cb = sizeof(startup);
   startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
   startup.StartupInfo.hStdInput = input.get();
   startup.StartupInfo.hStdOutput = options.output_to_error ? error.get() : output.get();
-  startup.StartupInfo.hStdError = error.get();
+  startup.StartupInfo.hStdError = options.error ? own_error.get() : error.get();
 
-  HANDLE inherited[3];
+  HANDLE inherited[4];
   DWORD count = 0;
-  for (HANDLE handle : {input.get(), error.get(), output.get()}) {
+  for (HANDLE handle : {input.get(), error.get(), output.get(), own_error.get()}) {
     if (handle != nullptr) inherited[count++] = handle;
   }
   SIZE_T size = 0;

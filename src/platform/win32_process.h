@@ -29,6 +29,7 @@ struct ProcessOptions {
   std::wstring folder;           ///< its working directory; empty: the caller's
   bool output_to_error = false;  ///< its standard output goes to the caller's standard error
   bool own_group = false;        ///< in a process group of its own, out of reach of a Ctrl+C
+  HANDLE error = nullptr;        ///< its standard error instead of the caller's (a pipe's end)
 };
 
 /// Starts the program `application` with `command_line` (its name first), with the caller's

@@ -11,6 +11,7 @@
 #include "core/file_checks.h"
 #include "core/process_run.h"
 #include "core/settings_file.h"
+#include "platform/converter.h"
 #include "platform/working_directory.h"
 
 namespace orvello::ui {
@@ -115,7 +116,8 @@ void TForm1::Button1Click() {
   fields.web = Edit3->text();
   fields.style = platform::AbsolutePath(Edit4->text());
   fields.output = platform::AbsolutePath(Edit5->text());
-  Memo1->Append(core::ProcessRun(fields, &state_, disk_, starter_).message_line);
+  Memo1->Append(
+      core::ProcessRun(fields, &state_, disk_, starter_, platform::FindConverter()).message_line);
 }
 
 void TForm1::Button2Click() {

@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -111,15 +112,50 @@ std::string CopyBytes(int in, mode_t mode, const fs::path& destination) {
 
 // Starts `argv` with its standard output on the runner's standard error, where the reports go:
 // standard output belongs to whoever started the runner (orvello-cli prints its message line
-// alone there). Returns 0 or the error number.
-int Spawn(std::vector<char*>& argv, pid_t* pid) {
+// alone there); its standard error goes to `error_fd` when that is not -1. A program named
+// without a folder is looked for on PATH, never in the working directory. Returns 0 or the
+// error number.
+int Spawn(std::vector<char*>& argv, int error_fd, pid_t* pid) {
   posix_spawn_file_actions_t actions;
   int error = posix_spawn_file_actions_init(&actions);
   if (error != 0) return error;
   error = posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
-  if (error == 0) error = posix_spawn(pid, argv[0], &actions, nullptr, argv.data(), environ);
+  if (error == 0 && error_fd >= 0)
+    error = posix_spawn_file_actions_adddup2(&actions, error_fd, STDERR_FILENO);
+  bool bare = std::string_view(argv[0]).find('/') == std::string_view::npos;
+  if (error == 0) {
+    error = bare ? posix_spawnp(pid, argv[0], &actions, nullptr, argv.data(), environ)
+                 : posix_spawn(pid, argv[0], &actions, nullptr, argv.data(), environ);
+  }
   posix_spawn_file_actions_destroy(&actions);
   return error;
+}
+
+// Starts `argv` with its standard error on a pipe whose reading end goes to `*read_fd`.
+int SpawnPiped(std::vector<char*>& argv, pid_t* pid, int* read_fd) {
+  int ends[2];
+  if (pipe2(ends, O_CLOEXEC) != 0) return errno;
+  int error = Spawn(argv, ends[1], pid);
+  close(ends[1]);
+  if (error != 0) {
+    close(ends[0]);
+    return error;
+  }
+  *read_fd = ends[0];
+  return 0;
+}
+
+// Hands everything that arrives on `fd` to `errors` until its writer closes it, then closes it.
+void Drain(int fd, ErrorSink& errors) {
+  char buffer[4096];
+  for (;;) {
+    ssize_t read_bytes = read(fd, buffer, sizeof(buffer));
+    if (read_bytes < 0 && errno == EINTR) continue;
+    if (read_bytes <= 0) break;
+    errors.Take(std::string_view(buffer, static_cast<size_t>(read_bytes)));
+  }
+  close(fd);
+  errors.Finish();
 }
 
 }  // namespace
@@ -183,7 +219,25 @@ bool DeleteCommand(const std::string& name, LineLog& log) {
   return true;
 }
 
-bool RunCommand(const std::vector<std::string>& args, LineLog& log) {
+bool MoveCommand(const std::string& source_name, const std::string& destination_name,
+                 LineLog& log) {
+  fs::path source = NativeFileName(source_name);
+  fs::path destination = NativeFileName(destination_name);
+  std::error_code ec;
+  if (fs::is_directory(destination, ec)) {
+    log.Say("cannot move " + Quoted(source) + " onto the folder " + Quoted(destination));
+    return false;
+  }
+  fs::rename(source, destination, ec);
+  if (ec) {
+    log.Say("cannot move " + Quoted(source) + " to " + Quoted(destination) + ": " + ec.message());
+    return false;
+  }
+  log.Say("moved " + Quoted(source) + " to " + Quoted(destination));
+  return true;
+}
+
+bool RunCommand(const std::vector<std::string>& args, LineLog& log, ErrorSink* errors) {
   std::vector<std::string> native;
   for (const std::string& arg : args) native.push_back(NativeFileName(arg));
   std::vector<char*> argv;
@@ -192,11 +246,13 @@ bool RunCommand(const std::vector<std::string>& args, LineLog& log) {
 
   const std::string shown = "'" + native[0] + "'";
   pid_t pid;
-  int error = Spawn(argv, &pid);
+  int read_fd = -1;
+  int error = errors ? SpawnPiped(argv, &pid, &read_fd) : Spawn(argv, -1, &pid);
   if (error != 0) {
     log.Say("cannot run " + shown + ": " + std::generic_category().message(error));
     return false;
   }
+  if (errors) Drain(read_fd, *errors);
   int status;
   while (waitpid(pid, &status, 0) < 0) {
     if (errno != EINTR) {

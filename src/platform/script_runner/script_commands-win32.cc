@@ -206,10 +206,10 @@ std::wstring Interpreter() {
   return std::wstring(folder, length) + L"\\cmd.exe";
 }
 
-// Starts `found` with `args` (args[0] is the program as the script names it); returns the process
-// or nullptr with `*problem` set.
+// Starts `found` with `args` (args[0] is the program as the script names it), its standard error
+// on `error` when that is not null; returns the process or nullptr with `*problem` set.
 HANDLE StartProgram(const std::wstring& found, const std::vector<std::string>& args,
-                    std::string* problem) {
+                    std::string* problem, HANDLE error = nullptr) {
   std::vector<std::wstring> wide;
   for (size_t i = 1; i < args.size(); ++i) wide.push_back(WideFromCp1250(args[i]));
   std::wstring application = found, line;
@@ -229,8 +229,34 @@ HANDLE StartProgram(const std::wstring& found, const std::vector<std::string>& a
     wide.insert(wide.begin(), found);
     line = CommandLine(wide);
   }
-  HANDLE process = StartProcess(application, line, {L"", true, false});
+  HANDLE process = StartProcess(application, line, {L"", true, false, error});
   if (process == nullptr) *problem = Win32ErrorText(GetLastError());
+  return process;
+}
+
+bool IsBatchFile(const std::wstring& found) {
+  return EndsWithIgnoringCase(found, L".bat") || EndsWithIgnoringCase(found, L".cmd");
+}
+
+// Starts `found` with its standard error on a pipe, hands everything the pipe brings to `errors`
+// until the program and its children have closed it; returns the process or nullptr.
+HANDLE StartPiped(const std::wstring& found, const std::vector<std::string>& args,
+                  std::string* problem, ErrorSink& errors) {
+  HANDLE read_end = nullptr, write_end = nullptr;
+  if (!CreatePipe(&read_end, &write_end, nullptr, 0)) {
+    *problem = Win32ErrorText(GetLastError());
+    return nullptr;
+  }
+  HANDLE process = StartProgram(found, args, problem, write_end);
+  CloseHandle(write_end);
+  if (process != nullptr) {
+    char buffer[4096];
+    DWORD read_bytes = 0;
+    while (ReadFile(read_end, buffer, sizeof(buffer), &read_bytes, nullptr) && read_bytes > 0)
+      errors.Take(std::string_view(buffer, read_bytes));
+    errors.Finish();
+  }
+  CloseHandle(read_end);
   return process;
 }
 
@@ -300,7 +326,24 @@ bool DeleteCommand(const std::string& name, LineLog& log) {
   return true;
 }
 
-bool RunCommand(const std::vector<std::string>& args, LineLog& log) {
+bool MoveCommand(const std::string& source_name, const std::string& destination_name,
+                 LineLog& log) {
+  std::wstring source = WidePath(source_name);
+  std::wstring destination = WidePath(destination_name);
+  if (IsFolder(Attributes(destination))) {
+    log.Say("cannot move " + Shown(source_name) + " onto the folder " + Shown(destination_name));
+    return false;
+  }
+  if (!MoveFileExW(source.c_str(), destination.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    log.Say("cannot move " + Shown(source_name) + " to " + Shown(destination_name) + ": " +
+            Win32ErrorText(GetLastError()));
+    return false;
+  }
+  log.Say("moved " + Shown(source_name) + " to " + Shown(destination_name));
+  return true;
+}
+
+bool RunCommand(const std::vector<std::string>& args, LineLog& log, ErrorSink* errors) {
   const std::string shown = Shown(args[0]);
   std::wstring found = FindProgram(args[0]);
   if (found.empty()) {
@@ -308,7 +351,8 @@ bool RunCommand(const std::vector<std::string>& args, LineLog& log) {
     return false;
   }
   std::string problem;
-  HANDLE process = StartProgram(found, args, &problem);
+  HANDLE process = errors && !IsBatchFile(found) ? StartPiped(found, args, &problem, *errors)
+                                                 : StartProgram(found, args, &problem);
   if (process == nullptr) {
     log.Say("cannot run " + shown + ": " + problem);
     return false;

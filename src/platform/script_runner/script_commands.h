@@ -29,14 +29,27 @@ class LineLog {
 /// `text` in single quotes, as the reports show a name.
 std::string Quoted(const std::string& text);
 
-// The three commands of a script, each on this system's own terms (script_commands-posix.cc,
+// The commands of a script, each on this system's own terms (script_commands-posix.cc,
 // script_commands-win32.cc). Names and arguments are Windows-1250; each reports what it did or
 // why it failed to `log` and returns true on success. RunScript (script_runner.h) says what each
 // one does.
 
+/// Takes what a program writes on its standard error, piece by piece as it comes, when RunCommand
+/// is given one; `Finish` comes once the program has closed it.
+class ErrorSink {
+ public:
+  virtual ~ErrorSink() = default;
+  virtual void Take(std::string_view bytes) = 0;
+  virtual void Finish() = 0;
+};
+
 bool CopyCommand(const std::string& source, const std::string& destination, LineLog& log);
 bool DeleteCommand(const std::string& name, LineLog& log);
-bool RunCommand(const std::vector<std::string>& args, LineLog& log);
+/// Renames `source` to `destination` in one step, replacing a file of that name.
+bool MoveCommand(const std::string& source, const std::string& destination, LineLog& log);
+/// With `errors`, the program's standard error comes through a pipe to `errors` (a batch file on
+/// Windows runs without it).
+bool RunCommand(const std::vector<std::string>& args, LineLog& log, ErrorSink* errors = nullptr);
 
 }  // namespace orvello::platform
 

@@ -49,13 +49,32 @@ bool IsPlainName(const std::string& name) {
 }
 
 ScriptLine Unknown(std::string problem) {
-  return {ScriptLine::Kind::kUnknown, {}, std::move(problem)};
+  return {ScriptLine::Kind::kUnknown, {}, std::move(problem), {}};
 }
 
-}  // namespace
+// The positions of the "&&" that stand outside quotes in `line`.
+std::vector<size_t> CommandJoins(std::string_view line) {
+  std::vector<size_t> joins;
+  bool quoted = false;
+  for (size_t i = 0; i < line.size(); ++i) {
+    if (line[i] == '"') {
+      quoted = !quoted;
+    } else if (!quoted && line[i] == '&' && i + 1 < line.size() && line[i + 1] == '&') {
+      joins.push_back(i++);
+    }
+  }
+  return joins;
+}
 
-ScriptLine ParseScriptLine(std::string_view line) {
-  if (line.find('\0') != std::string_view::npos) return Unknown("a NUL byte");
+ScriptLine ParseMove(std::vector<std::string> args) {
+  if (args.size() != 4 || !core::SameNameIgnoringCase(args[1], "/y"))
+    return Unknown("Move takes /Y and two names");
+  if (!IsPlainName(args[2]) || !IsPlainName(args[3])) return Unknown("Move takes plain file names");
+  args.erase(args.begin(), args.begin() + 2);
+  return {ScriptLine::Kind::kMove, std::move(args), "", {}};
+}
+
+ScriptLine ParseCommand(std::string_view line) {
   std::vector<std::string> args;
   std::string problem;
   if (!SplitArguments(line, &args, &problem)) return Unknown(problem);
@@ -64,21 +83,45 @@ ScriptLine ParseScriptLine(std::string_view line) {
   size_t first = line.find_first_not_of(" \t");
   if (line[first] == '"') {
     if (args[0].empty()) return Unknown("an empty program name");
-    return {ScriptLine::Kind::kRun, std::move(args), ""};
+    return {ScriptLine::Kind::kRun, std::move(args), "", {}};
   }
   if (core::SameNameIgnoringCase(args[0], "copy")) {
     if (args.size() != 3 || args[1].empty() || args[2].empty())
       return Unknown("Copy takes two names");
     args.erase(args.begin());
-    return {ScriptLine::Kind::kCopy, std::move(args), ""};
+    return {ScriptLine::Kind::kCopy, std::move(args), "", {}};
   }
+  if (core::SameNameIgnoringCase(args[0], "move")) return ParseMove(std::move(args));
   if (core::SameNameIgnoringCase(args[0], "del")) {
     if (args.size() != 2) return Unknown("Del takes one name");
     if (!IsPlainName(args[1])) return Unknown("Del takes a plain file name");
     args.erase(args.begin());
-    return {ScriptLine::Kind::kDelete, std::move(args), ""};
+    return {ScriptLine::Kind::kDelete, std::move(args), "", {}};
   }
   return Unknown("unknown command '" + args[0] + "'");
+}
+
+}  // namespace
+
+ScriptLine ParseScriptLine(std::string_view line) {
+  if (line.find('\0') != std::string_view::npos) return Unknown("a NUL byte");
+  std::vector<size_t> joins = CommandJoins(line);
+  if (joins.empty()) return ParseCommand(line);
+  ScriptLine first;
+  size_t start = 0;
+  joins.push_back(line.size());
+  for (size_t join : joins) {
+    ScriptLine command = ParseCommand(line.substr(start, join - start));
+    if (command.kind == ScriptLine::Kind::kUnknown) return command;
+    if (command.kind == ScriptLine::Kind::kBlank) return Unknown("a command is missing beside &&");
+    if (start == 0) {
+      first = std::move(command);
+    } else {
+      first.then.push_back(std::move(command));
+    }
+    start = join + 2;
+  }
+  return first;
 }
 
 std::vector<std::string_view> SplitScriptLines(std::string_view script) {

@@ -8,25 +8,31 @@
 namespace orvello::platform {
 
 /// One line of a run's script, as the script runner understands it. The runner knows exactly the
-/// three forms the program writes; everything else is kUnknown and is never executed.
+/// forms the program writes; everything else is kUnknown and is never executed.
 struct ScriptLine {
   enum class Kind {
     kBlank,    ///< nothing but spaces and tabs
     kCopy,     ///< `Copy "SRC" "DST"`: args = {SRC, DST}
     kDelete,   ///< `Del NAME`: args = {NAME}, a plain file name
+    kMove,     ///< `Move /Y "SRC" "DST"`: args = {SRC, DST}, plain file names
     kRun,      ///< `"PROGRAM" ARG...`: args = {PROGRAM, ARG...}
     kUnknown,  ///< anything else; `problem` says why
   };
   Kind kind = Kind::kBlank;
   std::vector<std::string> args;  ///< Windows-1250 bytes, quotes removed
   std::string problem;            ///< why a line is kUnknown
+  /// The commands that follow this one after `&&` on the line, in order: each runs only when
+  /// every command before it succeeded. Never blank or kUnknown themselves, and without `then`.
+  std::vector<ScriptLine> then;
 };
 
 /// Parses one line (without its line end). Arguments are separated by spaces or tabs; a double
 /// quote starts or ends a quoted part, which keeps its spaces, and is itself dropped. The command
 /// words Copy and Del match in any case. A line is kUnknown when a quote is left open, when it
 /// holds a NUL byte, when one of the interpreter's operators & | < > ^ stands outside quotes, or
-/// when a command has the wrong number of arguments; Del refuses wildcards and paths.
+/// when a command has the wrong number of arguments; Del and Move refuse wildcards and paths, and
+/// Move takes /Y (replace without asking) alone. `A && B` outside quotes joins two commands (B in
+/// `then`); the line is kUnknown when either is blank or kUnknown.
 ScriptLine ParseScriptLine(std::string_view line);
 
 /// Splits a script into its lines: each ends at an LF, a CR at its end is dropped, and a last line

@@ -10,10 +10,11 @@ namespace {
 
 // "copy|SRC|DST", "del|NAME", "run|PROGRAM|ARG...", "blank" or "unknown: PROBLEM".
 std::string Describe(const ScriptLine& line) {
-  static const char* const kKinds[] = {"blank", "copy", "del", "run", "unknown"};
+  static const char* const kKinds[] = {"blank", "copy", "del", "move", "run", "unknown"};
   std::string text = kKinds[static_cast<int>(line.kind)];
   if (line.kind == ScriptLine::Kind::kUnknown) return text + ": " + line.problem;
   for (const std::string& arg : line.args) text += "|" + arg;
+  for (const ScriptLine& next : line.then) text += " && " + Describe(next);
   return text;
 }
 
@@ -61,6 +62,28 @@ TEST(ParseScriptLine, RefusesEverythingElse) {
       {"Copy \"a\" \"b", "unknown: a quote is left open"},
       {"\"\" x", "unknown: an empty program name"},
       {std::string_view("Copy \"a\0\" \"b\"", 13), "unknown: a NUL byte"},
+  };
+  for (const auto& [line, expected] : cases) EXPECT_EQ(Describe(ParseScriptLine(line)), expected);
+}
+
+TEST(ParseScriptLine, JoinsTwoCommandsWithAndAndMovesPlainFiles) {
+  const std::pair<std::string_view, const char*> cases[] = {
+      {"\"C:\\ff\\ffmpeg.exe\" -i \"a && b.rm\" \"zaznam.mp4.tmp\" && Move /Y "
+       "\"zaznam.mp4.tmp\" \"zaznam.mp4\"",
+       "run|C:\\ff\\ffmpeg.exe|-i|a && b.rm|zaznam.mp4.tmp && move|zaznam.mp4.tmp|zaznam.mp4"},
+      {"move /y a b&&Del a&&\"p\"", "move|a|b && del|a && run|p"},
+      {"Move /Y \"my file.tmp\" \"my file\"", "move|my file.tmp|my file"},
+      {"\"p\" && ", "unknown: a command is missing beside &&"},
+      {"&& \"p\"", "unknown: a command is missing beside &&"},
+      {"\"p\" && echo x", "unknown: unknown command 'echo'"},
+      {"\"p\" &&& Del a", "unknown: '&' outside quotes"},
+      {"\"p\" & & Del a", "unknown: '&' outside quotes"},
+      {"Move a b", "unknown: Move takes /Y and two names"},
+      {"Move /Y a", "unknown: Move takes /Y and two names"},
+      {"Move /-Y a b", "unknown: Move takes /Y and two names"},
+      {"Move /Y a ..\\b", "unknown: Move takes plain file names"},
+      {"Move /Y *.tmp b", "unknown: Move takes plain file names"},
+      {"Move /Y a /etc", "unknown: Move takes plain file names"},
   };
   for (const auto& [line, expected] : cases) EXPECT_EQ(Describe(ParseScriptLine(line)), expected);
 }

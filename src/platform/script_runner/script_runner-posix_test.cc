@@ -235,5 +235,71 @@ TEST_F(ScriptRunnerTest, AClosedReportStreamDoesNotStopTheScript) {
   EXPECT_FALSE(fs::exists("kopiruj.bat"));
 }
 
+TEST_F(ScriptRunnerTest, MoveRenamesReplacingTheDestinationInOneStep) {
+  WriteFileBytes("new.tmp", "NEW");
+  WriteFileBytes("zaznam.mp4", "OLD");
+  EXPECT_FALSE(
+      Run("Move /Y \"new.tmp\" \"zaznam.mp4\"\r\n"
+          "Move /Y \"new.tmp\" \"zaznam.mp4\"\r\n"
+          "Move /Y \"zaznam.mp4\" \"lect\"\r\n"));
+  EXPECT_EQ(Log(),
+            "t.bat:1: moved 'new.tmp' to 'zaznam.mp4'\n"
+            "t.bat:2: cannot move 'new.tmp' to 'zaznam.mp4': No such file or directory\n"
+            "t.bat:3: cannot move 'zaznam.mp4' onto the folder 'lect'\n");
+  EXPECT_EQ(ReadFileBytes("zaznam.mp4"), "NEW");
+}
+
+TEST_F(ScriptRunnerTest, TheCommandAfterAndRunsOnlyWhenTheOneBeforeItSucceeded) {
+  WriteFileBytes("tool", "#!/bin/sh\nexit \"$1\"\n");
+  fs::permissions("tool", fs::perms::owner_all);
+  WriteFileBytes("a.tmp", "A");
+  EXPECT_FALSE(
+      Run("\"./tool\" 1 && Move /Y \"a.tmp\" \"a\"\r\n"
+          "\"./tool\" 0 && Move /Y \"a.tmp\" \"b\" && Move /Y \"b\" \"c\"\r\n"));
+  EXPECT_EQ(Log(),
+            "t.bat:1: './tool' exited with status 1\n"
+            "t.bat:2: './tool' exited with status 0\n"
+            "t.bat:2: moved 'a.tmp' to 'b'\n"
+            "t.bat:2: moved 'b' to 'c'\n");
+  EXPECT_FALSE(fs::exists("a"));
+  EXPECT_EQ(ReadFileBytes("c"), "A");
+}
+
+// konvertuj.bat's lines, with the real converter found on PATH, on a recording of two seconds made
+// with it: the conversion shows its progress and nothing of the converter's chatter; a broken
+// input leaves neither a video of the final name nor harm to an earlier good one.
+TEST_F(ScriptRunnerTest, ConvertsWithTheRealConverterAndKeepsTheLastGoodVideo) {
+  const std::string conversion =
+      "\"ffmpeg\" -nostdin -hide_banner -loglevel level+info -y -i \"IN\" -c:v libx264 "
+      "-preset veryfast -pix_fmt yuv420p -vf \"scale=trunc(iw/2)*2:trunc(ih/2)*2\" -c:a aac "
+      "-movflags +faststart -f mp4 \"zaznam.mp4.tmp\" && Move /Y \"zaznam.mp4.tmp\" "
+      "\"zaznam.mp4\"\r\n";
+  auto with_input = [&](const std::string& input) {
+    return conversion.substr(0, conversion.find("IN")) + input +
+           conversion.substr(conversion.find("IN") + 2);
+  };
+  ASSERT_TRUE(Run("\"ffmpeg\" -nostdin -v error -f lavfi -i testsrc=size=76x52:rate=5:duration=2 "
+                  "-f lavfi -i sine=duration=2 -c:v rv20 -c:a ac3 -f rm \"lect/a b.rm\"\r\n" +
+                  with_input("lect/a b.rm")))
+      << Log();
+  std::string log = Log();
+  EXPECT_NE(log.find("t.bat:2: zaznam.mp4: "), std::string::npos) << log;
+  EXPECT_EQ(log.find("[info]"), std::string::npos) << log;
+  EXPECT_NE(log.find("t.bat:2: moved 'zaznam.mp4.tmp' to 'zaznam.mp4'\n"), std::string::npos);
+  const std::string good = ReadFileBytes("zaznam.mp4");
+  EXPECT_EQ(good.substr(4, 4), "ftyp");
+  EXPECT_NE(good.find("moov"), std::string::npos);
+  EXPECT_LT(good.find("moov"), good.find("mdat")) << "the index comes first";
+
+  log_.str("");
+  WriteFileBytes("lect/broken.rm", ".RMF and then nothing that plays");
+  EXPECT_FALSE(Run(with_input("lect/broken.rm")));
+  log = Log();
+  EXPECT_NE(log.find("t.bat:1: 'ffmpeg' exited with status 1\n"), std::string::npos) << log;
+  EXPECT_NE(log.find("lect/broken.rm"), std::string::npos) << "the error is passed on: " << log;
+  EXPECT_EQ(log.find("moved"), std::string::npos) << log;
+  EXPECT_EQ(ReadFileBytes("zaznam.mp4"), good);
+}
+
 }  // namespace
 }  // namespace orvello::platform

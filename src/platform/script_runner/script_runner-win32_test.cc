@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/script_runner/script_runner_test.h"
 #include "platform/win32_text.h"
@@ -222,6 +224,63 @@ TEST_F(ScriptRunnerTest, TheRunnerFailsOnAFailedLine) {
             "rmevents (stand-in): cannot read the recording 'none.rm'\n"
             "proces.bat:1: '" +
                 kStandIn + "' exited with status 1\n");
+}
+
+TEST_F(ScriptRunnerTest, MoveReplacesTheDestinationWithSlovakNames) {
+  WriteFileBytes("n\xC3\xA1vrh.tmp", "NEW");  // "návrh.tmp"
+  WriteFileBytes("z\xC3\xA1znam.mp4", "OLD");
+  EXPECT_FALSE(
+      Run("Move /Y \"n\xE1vrh.tmp\" \"z\xE1znam.mp4\"\r\n"
+          "Move /Y \"n\xE1vrh.tmp\" \"z\xE1znam.mp4\"\r\n"
+          "Move /Y \"z\xE1znam.mp4\" \"lect\"\r\n"));
+  EXPECT_EQ(Log(),
+            "t.bat:1: moved 'n\xC3\xA1vrh.tmp' to 'z\xC3\xA1znam.mp4'\n"
+            "t.bat:2: cannot move 'n\xC3\xA1vrh.tmp' to 'z\xC3\xA1znam.mp4': " +
+                Win32ErrorText(ERROR_FILE_NOT_FOUND) +
+                "\n"
+                "t.bat:3: cannot move 'z\xC3\xA1znam.mp4' onto the folder 'lect'\n");
+  EXPECT_EQ(ReadFileBytes("z\xC3\xA1znam.mp4"), "NEW");
+}
+
+// konvertuj.bat's line with the converter's stand-in: the progress comes through the pipe from
+// its standard error, a percentage at most once a second, the rest of its chatter dropped; a
+// failed conversion leaves the earlier video as it was and its half-written file under the
+// temporary name only.
+TEST_F(ScriptRunnerTest, ConvertsWithTheStandInAndKeepsTheLastGoodVideo) {
+  const std::string converter = ORVELLO_BINARY_DIR "/tests/converter/ffmpeg.exe";
+  auto line = [&](const std::string& input) {
+    return "\"" + converter + "\" -nostdin -hide_banner -loglevel level+info -y -i \"" + input +
+           "\" -c:v libx264 -f mp4 \"zaznam.mp4.tmp\" && Move /Y \"zaznam.mp4.tmp\" "
+           "\"zaznam.mp4\"\r\n";
+  };
+  const std::string recording = ".RMF" + std::string(19996, 'x');  // 20 s of recording
+  WriteFileBytes("lect/z\xC3\xA1znam.rm", recording);
+  EXPECT_TRUE(Run(line("lect\\z\xE1znam.rm"))) << Log();
+  const std::string log = Log();
+  std::vector<int> percentages;
+  const std::string progress = "t.bat:1: zaznam.mp4: ";
+  for (size_t at = log.find(progress); at != std::string::npos; at = log.find(progress, at + 1))
+    percentages.push_back(std::stoi(log.substr(at + progress.size())));
+  // Three seconds of conversion: a figure at the start and at least one a second later.
+  ASSERT_GE(percentages.size(), 2u) << log;
+  EXPECT_EQ(percentages.front(), 0);
+  EXPECT_TRUE(std::is_sorted(percentages.begin(), percentages.end())) << log;
+  EXPECT_EQ(log.find("[info]"), std::string::npos) << log;
+  EXPECT_TRUE(log.ends_with("t.bat:1: '" + converter +
+                            "' exited with status 0\n"
+                            "t.bat:1: moved 'zaznam.mp4.tmp' to 'zaznam.mp4'\n"))
+      << log;
+  EXPECT_EQ(ReadFileBytes("zaznam.mp4"), "ftyp" + recording);
+
+  log_.str("");
+  WriteFileBytes("lect/broken.rm", "not a recording");
+  EXPECT_FALSE(Run(line("lect\\broken.rm")));
+  EXPECT_EQ(Log(),
+            "t.bat:1: [error] lect\\broken.rm: Invalid data found when processing input\n"
+            "t.bat:1: '" +
+                converter + "' exited with status 1\n");
+  EXPECT_EQ(ReadFileBytes("zaznam.mp4"), "ftyp" + recording);
+  EXPECT_EQ(ReadFileBytes("zaznam.mp4.tmp"), "ftyp, half a file");
 }
 
 }  // namespace

@@ -5,8 +5,10 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "core/encoding.h"
+#include "platform/script_runner/conversion_progress.h"
 #include "platform/script_runner/script_commands.h"
 #include "platform/script_runner/script_line.h"
 
@@ -14,7 +16,31 @@ namespace orvello::platform {
 
 namespace {
 
-bool RunLine(const ScriptLine& line, std::string_view text, LineLog& log) {
+// Reports a conversion's progress and passes the rest of its log on.
+class ProgressReport : public ErrorSink {
+ public:
+  ProgressReport(const ScriptLine& line, LineLog& log)
+      : progress_(core::Cp1250ToUtf8(ConversionTarget(line))), log_(log) {}
+  void Take(std::string_view bytes) override {
+    Say(progress_.Take(bytes, ConversionProgress::Clock::now()));
+  }
+  void Finish() override { Say(progress_.Finish(ConversionProgress::Clock::now())); }
+
+ private:
+  void Say(const std::vector<std::string>& reports) {
+    for (const std::string& report : reports) log_.Say(report);
+  }
+  ConversionProgress progress_;
+  LineLog& log_;
+};
+
+bool RunProgram(const ScriptLine& line, LineLog& log) {
+  if (!ReportsConversionProgress(line)) return RunCommand(line.args, log);
+  ProgressReport report(line, log);
+  return RunCommand(line.args, log, &report);
+}
+
+bool RunOne(const ScriptLine& line, LineLog& log) {
   switch (line.kind) {
     case ScriptLine::Kind::kBlank:
       return true;
@@ -22,13 +48,26 @@ bool RunLine(const ScriptLine& line, std::string_view text, LineLog& log) {
       return CopyCommand(line.args[0], line.args[1], log);
     case ScriptLine::Kind::kDelete:
       return DeleteCommand(line.args[0], log);
+    case ScriptLine::Kind::kMove:
+      return MoveCommand(line.args[0], line.args[1], log);
     case ScriptLine::Kind::kRun:
-      return RunCommand(line.args, log);
+      return RunProgram(line, log);
     case ScriptLine::Kind::kUnknown:
       break;
   }
-  log.Say("skipped (" + core::Cp1250ToUtf8(line.problem) + "): " + core::Cp1250ToUtf8(text));
   return false;
+}
+
+bool RunLine(const ScriptLine& line, std::string_view text, LineLog& log) {
+  if (line.kind == ScriptLine::Kind::kUnknown) {
+    log.Say("skipped (" + core::Cp1250ToUtf8(line.problem) + "): " + core::Cp1250ToUtf8(text));
+    return false;
+  }
+  if (!RunOne(line, log)) return false;
+  for (const ScriptLine& next : line.then) {
+    if (!RunOne(next, log)) return false;
+  }
+  return true;
 }
 
 }  // namespace

@@ -1,0 +1,2 @@
+"<temp>/bin/ffmpeg" -nostdin -hide_banner -loglevel level+info -y -i "<temp>/lecture/prednaska.rm" -c:v libx264 -preset veryfast -pix_fmt yuv420p -vf "scale=trunc(iw/2)*2:trunc(ih/2)*2" -c:a aac -movflags +faststart -f mp4 "zaznam.mp4.tmp" && Move /Y "zaznam.mp4.tmp" "zaznam.mp4"
+"<temp>/bin/ffmpeg" -nostdin -hide_banner -loglevel level+info -y -i "<temp>/lecture/klip.avi" -c:v libx264 -preset veryfast -pix_fmt yuv420p -vf "scale=trunc(iw/2)*2:trunc(ih/2)*2" -c:a aac -movflags +faststart -f mp4 "klip03.mp4.tmp" && Move /Y "klip03.mp4.tmp" "klip03.mp4"
