@@ -65,6 +65,7 @@ cannot be read; 64 the command line was wrong.)",
      "", CheckCommand},
 };
 
+// The longest line of the help, the width its texts are broken at.
 constexpr size_t kHelpWidth = 84;
 constexpr std::string_view kProgram = "orvello-cli ";
 
