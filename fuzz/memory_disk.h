@@ -28,6 +28,11 @@ class MemoryDisk : public core::DiskInterface {
   std::unique_ptr<core::OutputFile> OpenForReplace(const std::string& path) override {
     return OpenForWrite(path);
   }
+  core::ProbeStatus Probe(const std::string& path, core::ProbeAccess access, int* code) override {
+    if (access == core::ProbeAccess::kWrite) written_[path].clear();
+    *code = 0;
+    return core::ProbeStatus::kOkay;
+  }
   void CreateFolder(const std::string&) override {}
   bool IsSameFolder(const std::string&, const std::string&) override { return false; }
   core::LockStatus LockFolder(const std::string&, std::unique_ptr<core::FolderLock>*) override {

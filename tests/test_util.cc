@@ -138,8 +138,7 @@ class MemoryOutputFile : public core::OutputFile {
   void Close() override {
     if (closed_) return;
     closed_ = true;
-    auto it = disk_->fail_close_.find(path_);
-    if (it != disk_->fail_close_.end() && it->second != 0) throw core::IoError(it->second, path_);
+    if (int code = disk_->CloseFailure(path_)) throw core::IoError(code, path_);
     if (replace_) disk_->files_[path_] = pending_;
   }
 
@@ -172,6 +171,18 @@ std::unique_ptr<core::OutputFile> MemoryDisk::OpenForReplace(const std::string& 
   return std::make_unique<MemoryOutputFile>(this, path, /*replace=*/true);
 }
 
+core::ProbeStatus MemoryDisk::Probe(const std::string& path, core::ProbeAccess access, int* code) {
+  const bool read = access == core::ProbeAccess::kRead;
+  *code = OpenFailure(path, read ? "read" : "write");
+  if (*code == 0 && read && !Exists(path)) *code = core::kFileNotFound;
+  if (*code == 0 && !read) {
+    created_.push_back(path);
+    files_[path].clear();
+    *code = CloseFailure(path);
+  }
+  return core::ProbeStatusFor(*code);
+}
+
 void MemoryDisk::CreateFolder(const std::string& path) {
   CheckOpen(path, "folder");
   created_folders_.push_back(path);
@@ -186,11 +197,20 @@ std::string MemoryDisk::Contents(const std::string& path) const {
   return it->second;
 }
 
-void MemoryDisk::CheckOpen(const std::string& path, const char* mode) {
+int MemoryDisk::OpenFailure(const std::string& path, const char* mode) {
   journal_.push_back(std::string(mode) + " " + path);
-  if (path.empty()) throw core::IoError(core::kFileNotFound, path);
+  if (path.empty()) return core::kFileNotFound;
   auto it = fail_open_.find(path);
-  if (it != fail_open_.end() && it->second != 0) throw core::IoError(it->second, path);
+  return it == fail_open_.end() ? 0 : it->second;
+}
+
+void MemoryDisk::CheckOpen(const std::string& path, const char* mode) {
+  if (int code = OpenFailure(path, mode)) throw core::IoError(code, path);
+}
+
+int MemoryDisk::CloseFailure(const std::string& path) const {
+  auto it = fail_close_.find(path);
+  return it == fail_close_.end() ? 0 : it->second;
 }
 
 std::string MemoryDisk::Folder(const std::string& path) const {

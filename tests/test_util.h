@@ -68,6 +68,9 @@ class MemoryDisk : public core::DiskInterface {
   std::unique_ptr<core::InputFile> OpenForRead(const std::string& path) override;
   std::unique_ptr<core::OutputFile> OpenForWrite(const std::string& path) override;
   std::unique_ptr<core::OutputFile> OpenForReplace(const std::string& path) override;
+  /// Answers as the open and Close() of OpenForRead or OpenForWrite would, failures asked for
+  /// included, and records the open as they do: a write probe empties (or creates) the file.
+  core::ProbeStatus Probe(const std::string& path, core::ProbeAccess access, int* code) override;
   /// Records the folder (in created_folders() and the journal) unless a failure was asked for.
   void CreateFolder(const std::string& path) override;
   bool IsSameFolder(const std::string& a, const std::string& b) override;
@@ -119,7 +122,11 @@ class MemoryDisk : public core::DiskInterface {
     size_t after = 0;
     int code = 0;
   };
+  /// Journals an open of `path` for `mode`; returns 0 or the code it fails with.
+  int OpenFailure(const std::string& path, const char* mode);
   void CheckOpen(const std::string& path, const char* mode);
+  /// 0 or the code that closing a file written to `path` fails with.
+  int CloseFailure(const std::string& path) const;
   /// The canonical spelling of the folder `path`.
   std::string Folder(const std::string& path) const;
   static const Failure* Find(const std::map<std::string, Failure>& failures,

@@ -34,7 +34,8 @@ installer=$(find "$work/package" -maxdepth 1 -name 'Orvello-*-win64.exe')
 programs=$("$wine" cmd /d /c echo '%LOCALAPPDATA%\Programs\Orvello' | tr -d '\r')
 installed=$("$wine" winepath -u "$programs" | tr -d '\r')
 for file in orvello.exe orvello-cli.exe orvello-script.exe Uninstall.exe Style/data.txt \
-            Style/p00.htm Style/pomoc.htm Style/problems.htm; do
+            Style/p00.htm Style/pomoc.htm Style/problems.htm Style/prehravac.htm \
+            Style/prehravac.js Style/prehravac.css; do
   [ -f "$installed/$file" ] || fail "$programs has no $file"
 done
 appdata=$("$wine" cmd /d /c echo '%APPDATA%' | tr -d '\r')

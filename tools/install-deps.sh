@@ -9,7 +9,7 @@ set -euo pipefail
 build_packages=(g++ cmake ninja-build qt6-base-dev ffmpeg)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
                g++-mingw-w64-x86-64-posix googletest wine64 nsis locales librsvg2-bin icoutils
-               chromium xvfb xauth)
+               chromium firefox-esr xvfb xauth)
 
 case "${1:-build}" in
   build) wanted=("${build_packages[@]}") ;;

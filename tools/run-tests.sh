@@ -2,8 +2,8 @@
 # Installs what the tests need, builds everything and runs every test:
 # the GoogleTest suites (gcc), the same suites under AddressSanitizer and
 # UndefinedBehaviorSanitizer (clang), the Windows programs and their tests under Wine, each
-# libFuzzer target for a short, bounded time, the README's example, and the published site in
-# headless chromium.
+# libFuzzer target for a short, bounded time, the README's example, and the published site and
+# its player in headless chromium and Firefox ESR.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -57,6 +57,6 @@ done
 step "The README's first command: publish the bundled example"
 tools/run-example.sh
 
-step "Publish the example and check the site in headless chromium"
+step "Publish the example and check the site and the player in headless chromium and Firefox"
 (cd tests/browser && npm ci --no-audit --no-fund --loglevel=error && node --test)
 echo "All tests passed in $((SECONDS / 60))m$((SECONDS % 60))s."

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "cli/cli.h"
+#include "cli/command_options.h"
 #include "cli/converter_check.h"
 #include "cli/option_parser.h"
 #include "core/encoding.h"
@@ -66,30 +67,21 @@ void CheckRecordingTool(const std::string& producer, std::vector<core::Finding>*
                     what + "; proces.bat cannot process the recording, though the run says OK"});
 }
 
-bool RefuseSwitch(const std::string& flag, std::string* err) {
-  *err = UnknownArgument(flag);
-  return false;
-}
-
 }  // namespace
 
 int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::string media, style, producer, producer_field, ffmpeg, converter;
-  bool style_given = false, producer_given = false, ffmpeg_given = false;
-  const ValueOption options[] = {{"--media", &media, true},
-                                 {"--style", &style, false, &style_given},
-                                 {"--producer", &producer, false, &producer_given},
-                                 {"--ffmpeg", &ffmpeg, false, &ffmpeg_given}};
+  CommandLine values;
+  std::string producer_field, converter;
   core::CheckInput input;
   std::string problem;
-  if (!ParseOptions(args, options, RefuseSwitch, &problem) ||
-      !ToField("--media", WithSystemSeparators(media), &input.media, &problem) ||
-      (style_given &&
-       !ToField("--style", WithSystemSeparators(style), &input.style.emplace(), &problem)) ||
-      (producer_given &&
-       !ToField("--producer", WithSystemSeparators(producer), &producer_field, &problem)) ||
-      !ChosenConverter(ffmpeg_given, ffmpeg, &converter, &problem)) {
-    err << "orvello-cli check: " << problem << "\n" << kUsage;
+  if (!ParseOptions(args, kCheckOptions, &values, nullptr, &problem) ||
+      !ToField("--media", WithSystemSeparators(values.media), &input.media, &problem) ||
+      (values.style_given &&
+       !ToField("--style", WithSystemSeparators(values.style), &input.style.emplace(), &problem)) ||
+      (values.producer_given &&
+       !ToField("--producer", WithSystemSeparators(values.producer), &producer_field, &problem)) ||
+      !ChosenConverter(values.ffmpeg_given, values.ffmpeg, &converter, &problem)) {
+    err << "orvello-cli check: " << problem << "\n" << Usage();
     return kExitUsage;
   }
   auto disk = platform::MakeRealDisk();
@@ -100,7 +92,7 @@ int CheckCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     PrintIoError("orvello-cli check", error, err);
     return kExitIoError;
   }
-  if (producer_given) CheckRecordingTool(producer_field, &findings);
+  if (values.producer_given) CheckRecordingTool(producer_field, &findings);
   for (core::Finding& finding : CheckConverter(*disk, input, converter))
     findings.push_back(std::move(finding));
   PrintFindings(findings, out);

@@ -20,8 +20,9 @@ enum ExitStatus : int {
   kExitUsage = 64,        ///< the command line was wrong
 };
 
-/// The usage text printed by --help and after a usage error.
-extern const char kUsage[];
+/// The usage text printed by --help and after a usage error, made from the commands' option
+/// tables.
+const std::string& Usage();
 
 /// Prints an I/O error on `err` in UTF-8 as "`who`: PATH: TEXT", with PATH when the error names
 /// its file.

@@ -6,8 +6,10 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <span>
 #include <sstream>
 
+#include "cli/command_options.h"
 #include "core/disk_interface.h"
 #include "platform/real_disk.h"
 #include "test_util.h"
@@ -247,6 +249,33 @@ TEST(Cli, HelpDocumentsEveryOptionAndExitStatus) {
        {"--media", "--out", "--style", "--producer", "--web", "--no-start", "--wait", "64"}) {
     EXPECT_NE(r.out.find(word), std::string::npos) << word;
   }
+}
+
+// Every option of every command's table, with its value's name and its meaning on its own line
+// of the help; the synopses say which options a command needs and which switches exclude each
+// other.
+TEST(Cli, HelpIsPrintedFromTheOptionTables) {
+  const std::string help = Invoke({"--help"}).out;
+  const std::span<const CommandOption> tables[] = {kPublishOptions, kCheckOptions};
+  for (std::span<const CommandOption> options : tables) {
+    for (const CommandOption& option : options) {
+      std::string flag = option.option->flag;
+      if (option.option->value_name) flag += std::string(" ") + option.option->value_name;
+      std::string meaning = option.option->meaning;
+      size_t line = help.find("\n  " + flag + " ");
+      ASSERT_NE(line, std::string::npos) << flag;
+      EXPECT_EQ(help.find(meaning.substr(0, meaning.find('\n')), line),
+                help.find_first_not_of(' ', line + 3 + flag.size()))
+          << flag;
+    }
+  }
+  EXPECT_NE(
+      help.find("orvello-cli publish --media PATH --out DIR --style DIR --producer DIR\n"
+                "                          [--web URL] [--ffmpeg PATH] [--no-start | --wait]\n"),
+      std::string::npos);
+  EXPECT_NE(help.find("\n       orvello-cli check --media PATH [--style DIR] [--producer DIR] "
+                      "[--ffmpeg PATH]\n"),
+            std::string::npos);
 }
 
 }  // namespace

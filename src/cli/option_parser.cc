@@ -8,17 +8,17 @@ namespace orvello::cli {
 
 namespace {
 
-const ValueOption* Find(std::span<const ValueOption> options, const std::string& flag) {
-  for (const ValueOption& option : options) {
-    if (flag == option.flag) return &option;
+const CommandOption* Find(std::span<const CommandOption> options, const std::string& flag) {
+  for (const CommandOption& option : options) {
+    if (flag == option.option->flag) return &option;
   }
   return nullptr;
 }
 
 }  // namespace
 
-bool ParseOptions(const std::vector<std::string>& args, std::span<const ValueOption> options,
-                  const SwitchHandler& on_switch, std::string* err) {
+bool ParseOptions(const std::vector<std::string>& args, std::span<const CommandOption> options,
+                  CommandLine* values, const SwitchHandler& on_switch, std::string* err) {
   std::vector<bool> seen(options.size());
   for (size_t i = 0; i < args.size(); ++i) {
     std::string flag = args[i];
@@ -29,12 +29,13 @@ bool ParseOptions(const std::vector<std::string>& args, std::span<const ValueOpt
       flag.resize(eq);
       inline_value = true;
     }
-    const ValueOption* option = Find(options, flag);
-    if (!option) {
-      if (inline_value) {
-        *err = UnknownArgument(args[i]);
-        return false;
-      }
+    const CommandOption* found = Find(options, flag);
+    if (!found || (inline_value && !found->option->value)) {
+      *err = UnknownArgument(args[i]);
+      return false;
+    }
+    const Option& option = *found->option;
+    if (!option.value) {
       if (!on_switch(flag, err)) return false;
       continue;
     }
@@ -45,13 +46,13 @@ bool ParseOptions(const std::vector<std::string>& args, std::span<const ValueOpt
       }
       value = args[++i];
     }
-    seen[static_cast<size_t>(option - options.data())] = true;
-    *option->value = value;
-    if (option->given) *option->given = true;
+    seen[static_cast<size_t>(found - options.data())] = true;
+    values->*option.value = value;
+    if (option.given) values->*option.given = true;
   }
   for (size_t i = 0; i < options.size(); ++i) {
     if (options[i].required && !seen[i]) {
-      *err = std::string(options[i].flag) + " is missing";
+      *err = std::string(options[i].option->flag) + " is missing";
       return false;
     }
   }

@@ -4,11 +4,11 @@
 // checked first, on standard error only, so the run's own output stays as it always was.
 #include "cli/publish_command.h"
 
-#include <filesystem>
 #include <ostream>
 
 #include "cli/check_command.h"
 #include "cli/cli.h"
+#include "cli/command_options.h"
 #include "cli/converter_check.h"
 #include "cli/option_parser.h"
 #include "core/encoding.h"
@@ -16,40 +16,33 @@
 #include "core/process_run.h"
 #include "platform/real_disk.h"
 #include "platform/script_launcher.h"
+#include "platform/working_directory.h"
 
 namespace orvello::cli {
 
 namespace {
 
-bool SetScriptMode(ScriptMode mode, PublishOptions* options, std::string* err) {
+// `flag` is one of publish's two switches.
+bool SetScriptMode(const std::string& flag, PublishOptions* options, std::string* err) {
+  ScriptMode mode = flag == kNoStartOption.flag ? ScriptMode::kNone : ScriptMode::kWait;
   if (options->scripts == mode) {
-    *err = std::string(mode == ScriptMode::kWait ? "--wait" : "--no-start") + " is given twice";
+    *err = flag + " is given twice";
     return false;
   }
   if (options->scripts != ScriptMode::kStart) {
-    *err = "--no-start and --wait exclude each other";
+    *err = std::string(kNoStartOption.flag) + " and " + kWaitOption.flag + " exclude each other";
     return false;
   }
   options->scripts = mode;
   return true;
 }
 
-// An empty field stays empty; a relative path is taken from the current folder, with the
-// system's separator.
-std::string Absolute(const std::string& utf8_path) {
-  if (utf8_path.empty()) return utf8_path;
-  std::error_code ec;
-  auto path = std::filesystem::absolute(std::filesystem::u8path(utf8_path), ec);
-  if (ec) return utf8_path;
-  auto text = path.u8string();
-  return WithSystemSeparators(std::string(text.begin(), text.end()));
-}
-
 bool ToRunFields(const PublishOptions& options, core::RunFields* fields, std::string* err) {
-  return ToField("--media", Absolute(options.media), &fields->media, err) &&
-         ToField("--out", Absolute(options.out), &fields->output, err) &&
-         ToField("--style", Absolute(options.style), &fields->style, err) &&
-         ToField("--producer", Absolute(options.producer), &fields->producer, err) &&
+  using platform::AbsoluteUtf8Path;
+  return ToField("--media", AbsoluteUtf8Path(options.media), &fields->media, err) &&
+         ToField("--out", AbsoluteUtf8Path(options.out), &fields->output, err) &&
+         ToField("--style", AbsoluteUtf8Path(options.style), &fields->style, err) &&
+         ToField("--producer", AbsoluteUtf8Path(options.producer), &fields->producer, err) &&
          ToField("--web", options.web, &fields->web, err);
 }
 
@@ -71,21 +64,10 @@ bool ReportScripts(const std::vector<platform::ScriptLauncher::Outcome>& outcome
 
 bool ParsePublishOptions(const std::vector<std::string>& args, PublishOptions* options,
                          std::string* err) {
-  const ValueOption value_options[] = {
-      {"--media", &options->media, true},
-      {"--out", &options->out, true},
-      {"--style", &options->style, true},
-      {"--producer", &options->producer, true},
-      {"--web", &options->web, false},
-      {"--ffmpeg", &options->ffmpeg, false, &options->ffmpeg_given},
-  };
   auto on_switch = [options](const std::string& flag, std::string* err) {
-    if (flag == "--no-start") return SetScriptMode(ScriptMode::kNone, options, err);
-    if (flag == "--wait") return SetScriptMode(ScriptMode::kWait, options, err);
-    *err = UnknownArgument(flag);
-    return false;
+    return SetScriptMode(flag, options, err);
   };
-  return ParseOptions(args, value_options, on_switch, err);
+  return ParseOptions(args, kPublishOptions, options, on_switch, err);
 }
 
 int PublishCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -94,7 +76,7 @@ int PublishCommand(const std::vector<std::string>& args, std::ostream& out, std:
   std::string problem, converter;
   if (!ParsePublishOptions(args, &options, &problem) || !ToRunFields(options, &fields, &problem) ||
       !ChosenConverter(options.ffmpeg_given, options.ffmpeg, &converter, &problem)) {
-    err << "orvello-cli publish: " << problem << "\n" << kUsage;
+    err << "orvello-cli publish: " << problem << "\n" << Usage();
     return kExitUsage;
   }
 

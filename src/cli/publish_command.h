@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/option_parser.h"
+
 namespace orvello::cli {
 
 /// How the publish command treats the two scripts of a run.
@@ -15,10 +17,7 @@ enum class ScriptMode {
 };
 
 /// The parsed arguments of `publish`, still in UTF-8.
-struct PublishOptions {
-  std::string media, out, style, producer, web;
-  std::string ffmpeg;         ///< --ffmpeg: the converter konvertuj.bat runs
-  bool ffmpeg_given = false;  ///< else the system's (platform::FindConverter)
+struct PublishOptions : CommandLine {
   ScriptMode scripts = ScriptMode::kStart;
 };
 

@@ -37,6 +37,13 @@ constexpr char32_t Cp1250CodePoint(char byte) {
   return value < 0x80 ? value : kCp1250HighHalf[value - 0x80];
 }
 
+/// False for the five bytes the code page leaves undefined (those the table maps to the control
+/// characters 0x80 to 0x9F), true for every other byte.
+constexpr bool Cp1250Defines(char byte) {
+  char32_t code = Cp1250CodePoint(byte);
+  return code < 0x80 || code >= 0xA0;
+}
+
 /// True with the byte that stands for `code` in `*byte` when Windows-1250 holds it.
 constexpr bool Cp1250ByteOf(char32_t code, char* byte) {
   if (code < 0x80) {

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "core/io_error.h"
+
 namespace orvello::core {
 
 /// A file opened for reading: raw bytes, no text rules. Every failure throws IoError.
@@ -40,6 +42,26 @@ enum class LockStatus {
   kUnavailable,  ///< the folder cannot be locked: missing, not a folder, or no lock support there
 };
 
+/// What DiskInterface::Probe opens a file for.
+enum class ProbeAccess {
+  kRead,   ///< as OpenForRead opens it
+  kWrite,  ///< as OpenForWrite opens it: the file is created, or emptied
+};
+
+/// How DiskInterface::Probe ended.
+enum class ProbeStatus {
+  kOkay,        ///< the file opened and closed again
+  kNotFound,    ///< IoError code 2 or 3: no such file, no such folder on its way, or no such name
+  kOtherError,  ///< any other code: not a file, no permission, in use by another program, ...
+};
+
+/// The status of a probe that ended with the IoError code `code` (0 when nothing failed).
+constexpr ProbeStatus ProbeStatusFor(int code) {
+  if (code == 0) return ProbeStatus::kOkay;
+  if (code == kFileNotFound || code == kInvalidFilename) return ProbeStatus::kNotFound;
+  return ProbeStatus::kOtherError;
+}
+
 /// The file system as the core sees it. Paths are Windows-1250 strings; the implementation
 /// converts them to the platform's file names and maps its errors to IoError codes. Every IoError
 /// an implementation throws for a file carries that file's path as given (IoError::path()), for
@@ -66,6 +88,10 @@ class DiskInterface {
   /// Writes a new version of a file that holds the user's own work: the bytes go to a temporary
   /// file beside it, and Close() renames that over `path`. A failure leaves the old version whole.
   virtual std::unique_ptr<OutputFile> OpenForReplace(const std::string& path) = 0;
+  /// Opens `path` for `access` and closes it again, as OpenForRead or OpenForWrite and Close()
+  /// would, but answers instead of throwing: `*code` gets 0 or the IoError code they would have
+  /// thrown, and the status tells the cases apart (ProbeStatusFor). Never throws.
+  virtual ProbeStatus Probe(const std::string& path, ProbeAccess access, int* code) = 0;
 
   /// True when `a` and `b` name the same existing folder, however each is spelled: relative or
   /// absolute, with or without a trailing separator, through symbolic links or junctions, or in

@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "core/cp1250_code_page.h"
+
 namespace orvello::core {
 namespace {
 
@@ -24,6 +26,14 @@ TEST(Encoding, EveryByteSurvivesARoundTrip) {
   std::string back;
   ASSERT_TRUE(Utf8ToCp1250(Cp1250ToUtf8(all), &back));
   EXPECT_EQ(back, all);
+}
+
+TEST(Encoding, TheCodePageLeavesFiveBytesUndefined) {
+  std::string undefined;
+  for (int b = 0; b < 256; ++b) {
+    if (!Cp1250Defines(static_cast<char>(b))) undefined.push_back(static_cast<char>(b));
+  }
+  EXPECT_EQ(undefined, "\x81\x83\x88\x90\x98");
 }
 
 TEST(Encoding, RefusesWhatWindows1250CannotHold) {

@@ -1,7 +1,5 @@
 #include "core/file_checks.h"
 
-#include "core/io_error.h"
-
 namespace orvello::core {
 
 bool FileCanBeOpened(DiskInterface& disk, const std::string& path) {
@@ -9,22 +7,15 @@ bool FileCanBeOpened(DiskInterface& disk, const std::string& path) {
 }
 
 int OpenForReadError(DiskInterface& disk, const std::string& path) {
-  try {
-    disk.OpenForRead(path)->Close();
-    return 0;
-  } catch (const IoError& error) {
-    return error.code();
-  }
+  int code = 0;
+  disk.Probe(path, ProbeAccess::kRead, &code);
+  return code;
 }
 
 bool ProbeOutputDir(DiskInterface& disk, const std::string& dir) {
-  if (dir.empty()) return false;
-  try {
-    disk.OpenForWrite(dir + disk.separator() + kProbeFileName)->Close();
-    return true;
-  } catch (const IoError&) {
-    return false;
-  }
+  int code = 0;
+  return !dir.empty() && disk.Probe(dir + disk.separator() + kProbeFileName, ProbeAccess::kWrite,
+                                    &code) == ProbeStatus::kOkay;
 }
 
 }  // namespace orvello::core

@@ -14,7 +14,7 @@ inline constexpr char kProbeFileName[] = "Skus.txt";
 bool FileCanBeOpened(DiskInterface& disk, const std::string& path);
 
 /// 0 when `path` opens for reading and closes again, else the code of the IoError that the open
-/// or the close raised. Never throws.
+/// or the close would raise (DiskInterface::Probe). Never throws.
 int OpenForReadError(DiskInterface& disk, const std::string& path);
 
 /// True when the empty probe file can be created (or emptied) in `dir` and closed; the file stays.

@@ -1,15 +1,13 @@
 #include "core/index_page.h"
 
+#include "core/cp1250_literal.h"
 #include "core/text_writer.h"
 
 namespace orvello::core {
 
 namespace {
 
-// "K výberu prednáškového videa, vyberte si danú fóliu."
-constexpr char kIndexHeading[] =
-    "K v\xFD"
-    "beru predn\xE1\x9Akov\xE9ho videa, vyberte si dan\xFA f\xF3liu.";
+constexpr auto& kIndexHeading = "K výberu prednáškového videa, vyberte si danú fóliu."_cp1250;
 
 void WriteThumbnail(TextWriter& out, const Segment& segment, const SegmentNames& names) {
   out.WriteLine("<A NAME=n001>");

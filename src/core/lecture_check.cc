@@ -44,7 +44,7 @@ std::optional<uint32_t> CheckRecording(DiskInterface& disk, const JobParameters&
   return std::nullopt;
 }
 
-bool IsMissing(int code) { return code == kFileNotFound || code == kInvalidFilename; }
+bool IsMissing(int code) { return ProbeStatusFor(code) == ProbeStatus::kNotFound; }
 
 constexpr char kCopiesNothing[] = "; the copy script copies nothing for it";
 

@@ -11,6 +11,7 @@
 
 #include "core/batch_scripts.h"
 #include "core/copy_targets.h"
+#include "core/cp1250_literal.h"
 #include "core/event_list.h"
 #include "core/file_checks.h"
 #include "core/file_names.h"
@@ -128,16 +129,16 @@ bool IsOutputName(std::string_view name, std::string_view media_name, bool playe
   return IsSegmentFileName(name);
 }
 
+std::string ShownName(std::string_view name) {
+  if (name.size() <= kLongestShownName) return std::string(name);
+  return std::string(name.substr(0, kLongestShownName)).append("…"_cp1250);
+}
+
 // Built by appending: g++ 12 at -O3 takes chained + on literals for an overlapping copy.
 std::string SegmentFileReason(int number, const std::string& name, const char* ending) {
   std::string reason = kSegmentFileText;
-  reason.append(std::to_string(number)).append(" \x84");
-  if (name.size() > kLongestShownName) {
-    reason.append(name, 0, kLongestShownName).append("\x85");  // "…"
-  } else {
-    reason.append(name);
-  }
-  return reason.append("\x93 ").append(ending);
+  reason.append(std::to_string(number)).append(" „"_cp1250).append(ShownName(name));
+  return reason.append("“ "_cp1250).append(ending);
 }
 
 SegmentRefusal TooManySegmentsRefusal() {

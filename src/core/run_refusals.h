@@ -52,9 +52,13 @@ bool IsOutputName(std::string_view name, std::string_view media_name, bool playe
 /// The most bytes of a file name that a message shows; a longer one is cut and ends in "…".
 inline constexpr size_t kLongestShownName = 80;
 
+/// `name` as a message shows it: cut to kLongestShownName bytes and ended in "…" (Windows-1250)
+/// when it is longer.
+std::string ShownName(std::string_view name);
+
 /// A refused segment's reason: "Súbor segmentu " + `number` + " „" + `name` + "“ " + `ending`,
-/// where `ending` is one of the segment endings of messages.h and `name` is cut to
-/// kLongestShownName bytes.
+/// where `ending` is one of the segment endings of messages.h and `name` is shown as ShownName
+/// shows it.
 std::string SegmentFileReason(int number, const std::string& name, const char* ending);
 
 /// The refusal of a timing file with more than kMaxSegments segments (ReadTimingFile returns

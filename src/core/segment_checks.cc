@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "core/cp1250_code_page.h"
 #include "core/encoding.h"
 #include "core/run_refusals.h"
 #include "core/text_reader.h"
@@ -72,11 +73,6 @@ bool WebUnsafe(unsigned char c) {
   }
 }
 
-// The bytes Windows-1250 leaves undefined.
-bool Undefined(unsigned char c) {
-  return c == 0x81 || c == 0x83 || c == 0x88 || c == 0x90 || c == 0x98;
-}
-
 std::string Hex(unsigned char c) {
   char hex[8];
   std::snprintf(hex, sizeof hex, "0x%02X", c);
@@ -112,7 +108,7 @@ std::optional<int64_t> ParseTime(std::string_view text) {
 
 std::string Quoted(std::string_view text) {
   std::string quoted = "\"";
-  for (char c : text.substr(0, kLongestShownName)) {
+  for (char c : ShownName(text)) {
     auto byte = static_cast<unsigned char>(c);
     if (c == '\r') {
       quoted += "\\r";
@@ -128,7 +124,6 @@ std::string Quoted(std::string_view text) {
       quoted += c;
     }
   }
-  if (text.size() > kLongestShownName) quoted += "\x85";  // "…"
   return quoted + "\"";
 }
 
@@ -215,7 +210,7 @@ void SegmentChecker::CheckName(const std::string& name, size_t line) {
     high = high || byte >= 0x80;
     if (seen[byte]) continue;
     seen[byte] = true;
-    if (Undefined(byte)) undefined.push_back(Hex(byte));
+    if (!Cp1250Defines(c)) undefined.push_back(Hex(byte));
     if (WebUnsafe(byte)) unsafe.push_back(Quoted(std::string(1, c)));
   }
   if (!undefined.empty()) {

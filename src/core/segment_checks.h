@@ -17,8 +17,8 @@ namespace orvello::core {
 /// any other text.
 std::optional<int64_t> ParseTime(std::string_view text);
 
-/// `text` between double quotes, control bytes shown as \r, \n, \t or \xNN; a text longer than
-/// kLongestShownName bytes is cut there and ends in "…".
+/// `text` between double quotes, control bytes shown as \r, \n, \t or \xNN; a long text is cut
+/// as ShownName cuts it.
 std::string Quoted(std::string_view text);
 
 /// The items joined as a sentence lists them: "a", "a and b", "a, b and c".

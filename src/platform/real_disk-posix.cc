@@ -5,7 +5,8 @@
 //
 // errno values become the codes the program's I/O error has always shown, and every error names
 // the path it was given. The one case errno cannot tell apart by itself is ENOENT: the file is
-// missing (2) or a folder on the way is (3), so the parent folder is looked at. A replacing writer
+// missing (2) or a folder on the way is (3), so the parent folder is looked at. The opens answer
+// with these codes: the interface's opens throw them, Probe hands them back. A replacing writer
 // probes the target first, so a missing folder or a read-only file fails at the open, as a direct
 // write would, before any temporary file exists.
 //
@@ -60,11 +61,18 @@ int OpenErrorCode(int err, const std::string& native) {
   return IoErrorCodeFor(err);
 }
 
-/// The native name of `path`, refusing what no open could take whole.
+/// The native name of `path` in `*native`; 0, or the code that refuses what no open could take
+/// whole.
+int NativeNameOf(const std::string& path, std::string* native) {
+  if (path.empty()) return core::kFileNotFound;
+  *native = NativeFileName(path);
+  return native->find('\0') == std::string::npos ? 0 : core::kInvalidFilename;
+}
+
+/// The native name of `path`; throws IoError for what no open could take whole.
 std::string CheckedNativeName(const std::string& path) {
-  if (path.empty()) throw IoError(core::kFileNotFound, path);
-  std::string native = NativeFileName(path);
-  if (native.find('\0') != std::string::npos) throw IoError(core::kInvalidFilename, path);
+  std::string native;
+  if (int code = NativeNameOf(path, &native)) throw IoError(code, path);
   return native;
 }
 
@@ -74,13 +82,6 @@ int OpenRetrying(const std::string& native, int flags, mode_t mode = 0) {
   do {
     fd = ::open(native.c_str(), flags | O_CLOEXEC, mode);
   } while (fd < 0 && errno == EINTR);
-  return fd;
-}
-
-/// Opens the file `path`, whose native name is `native`; throws IoError naming `path`.
-int Open(const std::string& path, const std::string& native, int flags, mode_t mode = 0) {
-  int fd = OpenRetrying(native, flags, mode);
-  if (fd < 0) throw IoError(OpenErrorCode(errno, native), path);
   return fd;
 }
 
@@ -98,32 +99,39 @@ bool Acceptable(const struct stat& info, Accept accept) {
   return !S_ISDIR(info.st_mode) && !S_ISFIFO(info.st_mode) && !S_ISSOCK(info.st_mode);
 }
 
-/// Keeps `fd`, opened non-blocking for `path`, when `accept` takes what it is: anything else gets
-/// EISDIR's code, as the original platform refuses a directory. The descriptor blocks again
-/// afterwards.
-int Accepted(int fd, const std::string& path, Accept accept) {
+/// Keeps `fd`, opened non-blocking, when `accept` takes what it is, and lets it block again;
+/// returns 0, or the IoError code with `fd` closed. Anything refused gets EISDIR's code, as the
+/// original platform refuses a directory.
+int Accepted(int fd, Accept accept) {
   struct stat info;
   int err = ::fstat(fd, &info) != 0 ? errno : 0;
   if (err == 0 && !Acceptable(info, accept)) err = EISDIR;
   if (err == 0 && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) err = errno;
-  if (err != 0) {
-    CloseFd(fd);
-    throw IoError(IoErrorCodeFor(err), path);
-  }
-  return fd;
+  if (err == 0) return 0;
+  CloseFd(fd);
+  return IoErrorCodeFor(err);
 }
 
-/// Opens `path` as a file. The open itself does not block, so a pipe without a writer (or
-/// reader) cannot hang the program.
-int OpenFile(const std::string& path, int flags, Accept accept) {
-  return Accepted(Open(path, CheckedNativeName(path), flags | O_NONBLOCK), path, accept);
+/// Opens the regular file `native` for reading into `*fd`; returns 0 or the IoError code. The
+/// open itself does not block, so a pipe without a writer cannot hang the program.
+int OpenReadable(const std::string& native, int* fd) {
+  *fd = OpenRetrying(native, O_RDONLY | O_NONBLOCK);
+  if (*fd < 0) return OpenErrorCode(errno, native);
+  return Accepted(*fd, Accept::kRegularFile);
 }
 
-/// Opens `native`, the name of `path`, for writing without following a link there.
-int OpenWritable(const std::string& path, const std::string& native, Accept accept) {
-  int fd = OpenForWriteNoFollow(native, 0666);
-  if (fd < 0) throw IoError(OpenErrorCode(errno, native), path);
-  return Accepted(fd, path, accept);
+/// Opens `native` for writing into `*fd` without following a link there; returns 0 or the
+/// IoError code.
+int OpenWritable(const std::string& native, Accept accept, int* fd) {
+  *fd = OpenForWriteNoFollow(native, 0666);
+  if (*fd < 0) return OpenErrorCode(errno, native);
+  return Accepted(*fd, accept);
+}
+
+/// Closes `fd`; returns 0 or the IoError code.
+int CloseCode(int fd) {
+  int err = CloseFd(fd);
+  return err == 0 ? 0 : IoErrorCodeFor(err);
 }
 
 int SyncFd(int fd) {
@@ -249,12 +257,16 @@ class PosixDisk : public core::DiskInterface {
   char separator() const override { return kPathSeparator; }
 
   std::unique_ptr<core::InputFile> OpenForRead(const std::string& path) override {
-    return std::make_unique<PosixInputFile>(OpenFile(path, O_RDONLY, Accept::kRegularFile), path);
+    int fd = -1;
+    if (int code = OpenReadable(CheckedNativeName(path), &fd)) throw IoError(code, path);
+    return std::make_unique<PosixInputFile>(fd, path);
   }
 
   std::unique_ptr<core::OutputFile> OpenForWrite(const std::string& path) override {
-    return std::make_unique<PosixOutputFile>(
-        OpenWritable(path, CheckedNativeName(path), Accept::kWritable), path);
+    int fd = -1;
+    if (int code = OpenWritable(CheckedNativeName(path), Accept::kWritable, &fd))
+      throw IoError(code, path);
+    return std::make_unique<PosixOutputFile>(fd, path);
   }
 
   std::unique_ptr<core::OutputFile> OpenForReplace(const std::string& path) override {
@@ -269,9 +281,22 @@ class PosixDisk : public core::DiskInterface {
       throw IoError(OpenErrorCode(errno, native), path);
     }
     std::string temp = native + kTempSuffix;
-    int fd = OpenWritable(path, temp, Accept::kRegularFile);
+    int fd = -1;
+    if (int code = OpenWritable(temp, Accept::kRegularFile, &fd)) throw IoError(code, path);
     if (keep_mode) ::fchmod(fd, old_version.st_mode & 07777);
     return std::make_unique<ReplacingOutputFile>(fd, path, std::move(temp), std::move(native));
+  }
+
+  core::ProbeStatus Probe(const std::string& path, core::ProbeAccess access, int* code) override {
+    std::string native;
+    int fd = -1;
+    *code = NativeNameOf(path, &native);
+    if (*code == 0) {
+      *code = access == core::ProbeAccess::kRead ? OpenReadable(native, &fd)
+                                                 : OpenWritable(native, Accept::kWritable, &fd);
+    }
+    if (*code == 0) *code = CloseCode(fd);
+    return core::ProbeStatusFor(*code);
   }
 
   void CreateFolder(const std::string& path) override {

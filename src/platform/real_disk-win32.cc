@@ -1,5 +1,6 @@
 // Implementation details: paths are Windows-1250 and go to the wide file API through code page
-// 1250 (see win32_text.h); every error names the path it was given. Files are plain handles, read
+// 1250 (see win32_text.h); every error names the path it was given. The opens answer with the
+// error's code: the interface's opens throw it, Probe hands it back. Files are plain handles, read
 // and written in whatever blocks the caller hands over. Reading shares a file with other readers
 // only, writing with readers only: a file that another program is writing, or has locked, fails
 // with a sharing violation (I/O error 32) instead of being read half-written or skipped.
@@ -45,42 +46,54 @@ constexpr wchar_t kTempSuffix[] = L".orvello-tmp";
   throw IoError(IoErrorCodeForWin32(error), path);
 }
 
-/// The wide name of `path`, refusing what no open could take whole.
+/// The wide name of `path` in `*wide`; 0, or the code that refuses what no open could take whole.
+int WideNameOf(const std::string& path, std::wstring* wide) {
+  if (path.empty()) return core::kFileNotFound;
+  if (path.find('\0') != std::string::npos) return core::kInvalidFilename;
+  *wide = WidePath(path);
+  return 0;
+}
+
+/// The wide name of `path`; throws IoError for what no open could take whole.
 std::wstring CheckedWidePath(const std::string& path) {
-  if (path.empty()) throw IoError(core::kFileNotFound, path);
-  if (path.find('\0') != std::string::npos) throw IoError(core::kInvalidFilename, path);
-  return WidePath(path);
+  std::wstring wide;
+  if (int code = WideNameOf(path, &wide)) throw IoError(code, path);
+  return wide;
 }
 
-/// `handle`, opened for `path`, when it is a file on a disk; throws the mapped error otherwise.
-HANDLE FileOnly(HANDLE handle, const std::string& path) {
-  if (handle == INVALID_HANDLE_VALUE) ThrowError(GetLastError(), path);
-  if (GetFileType(handle) != FILE_TYPE_DISK) {
-    CloseHandle(handle);
-    throw IoError(core::kFileAccessDenied, path);
-  }
-  return handle;
+/// 0 when `handle` was opened and is a file on a disk, else the IoError code (with the handle
+/// closed).
+int FileOnly(HANDLE handle) {
+  if (handle == INVALID_HANDLE_VALUE) return IoErrorCodeForWin32(GetLastError());
+  if (GetFileType(handle) == FILE_TYPE_DISK) return 0;
+  CloseHandle(handle);
+  return core::kFileAccessDenied;
 }
 
-/// Opens `wide`, the name of `path`, as a file on a disk; throws the mapped error otherwise.
-HANDLE OpenFileOnly(const std::string& path, const std::wstring& wide, DWORD access, DWORD share,
-                    DWORD disposition) {
-  return FileOnly(CreateFileW(wide.c_str(), access, share, nullptr, disposition,
-                              FILE_ATTRIBUTE_NORMAL, nullptr),
-                  path);
+/// Opens `wide` as a file on a disk into `*handle`; returns 0 or the IoError code.
+int OpenFileOnly(const std::wstring& wide, DWORD access, DWORD share, DWORD disposition,
+                 HANDLE* handle) {
+  *handle = CreateFileW(wide.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                        nullptr);
+  return FileOnly(*handle);
 }
 
-/// Opens `wide`, the name of `path`, as an empty plain file on a disk for writing, never through
-/// a link; throws the mapped error otherwise. The file is opened and then cut rather than created
-/// anew (CREATE_ALWAYS), which refuses a hidden file.
-HANDLE OpenEmptied(const std::string& path, const std::wstring& wide, DWORD share) {
-  HANDLE handle = FileOnly(OpenPlainFileForWriting(wide, share), path);
-  if (!SetEndOfFile(handle)) {
-    DWORD error = GetLastError();
-    CloseHandle(handle);
-    ThrowError(error, path);
-  }
-  return handle;
+/// Opens `wide` as an empty plain file on a disk for writing into `*handle`, never through a
+/// link; returns 0 or the IoError code. The file is opened and then cut rather than created anew
+/// (CREATE_ALWAYS), which refuses a hidden file.
+int OpenEmptied(const std::wstring& wide, DWORD share, HANDLE* handle) {
+  *handle = OpenPlainFileForWriting(wide, share);
+  if (int code = FileOnly(*handle)) return code;
+  if (SetEndOfFile(*handle)) return 0;
+  DWORD error = GetLastError();
+  CloseHandle(*handle);
+  return IoErrorCodeForWin32(error);
+}
+
+/// Opens `wide` for shared reading as a file on a disk into `*handle`; returns 0 or the IoError
+/// code.
+int OpenReadable(const std::wstring& wide, HANDLE* handle) {
+  return OpenFileOnly(wide, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, handle);
 }
 
 /// Closes `*handle` once; returns 0 or the Win32 error.
@@ -196,27 +209,41 @@ class Win32Disk : public core::DiskInterface {
   char separator() const override { return kPathSeparator; }
 
   std::unique_ptr<core::InputFile> OpenForRead(const std::string& path) override {
-    HANDLE handle =
-        OpenFileOnly(path, CheckedWidePath(path), GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+    HANDLE handle;
+    if (int code = OpenReadable(CheckedWidePath(path), &handle)) throw IoError(code, path);
     return std::make_unique<Win32InputFile>(handle, path);
   }
 
   std::unique_ptr<core::OutputFile> OpenForWrite(const std::string& path) override {
-    HANDLE handle = OpenEmptied(path, CheckedWidePath(path), FILE_SHARE_READ);
+    HANDLE handle;
+    if (int code = OpenEmptied(CheckedWidePath(path), FILE_SHARE_READ, &handle))
+      throw IoError(code, path);
     return std::make_unique<Win32OutputFile>(handle, path);
   }
 
   std::unique_ptr<core::OutputFile> OpenForReplace(const std::string& path) override {
     std::wstring target = CheckedWidePath(path);
-    try {
-      CloseHandle(OpenFileOnly(path, target, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                               OPEN_EXISTING));
-    } catch (const IoError& error) {
-      if (error.code() != core::kFileNotFound) throw;
-    }
+    HANDLE handle;
+    int code = OpenFileOnly(target, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            OPEN_EXISTING, &handle);
+    if (code == 0) CloseHandle(handle);
+    if (code != 0 && code != core::kFileNotFound) throw IoError(code, path);
     std::wstring temp = target + kTempSuffix;
-    HANDLE handle = OpenEmptied(path, temp, 0);
+    code = OpenEmptied(temp, 0, &handle);
+    if (code != 0) throw IoError(code, path);
     return std::make_unique<ReplacingOutputFile>(handle, path, std::move(temp), std::move(target));
+  }
+
+  core::ProbeStatus Probe(const std::string& path, core::ProbeAccess access, int* code) override {
+    std::wstring wide;
+    HANDLE handle;
+    *code = WideNameOf(path, &wide);
+    if (*code == 0) {
+      *code = access == core::ProbeAccess::kRead ? OpenReadable(wide, &handle)
+                                                 : OpenEmptied(wide, FILE_SHARE_READ, &handle);
+    }
+    if (*code == 0 && !CloseHandle(handle)) *code = IoErrorCodeForWin32(GetLastError());
+    return core::ProbeStatusFor(*code);
   }
 
   // A folder that is there already must be a plain one: a junction or a symbolic link there

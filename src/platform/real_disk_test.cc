@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,61 @@ TEST_F(RealDiskTest, OpenErrorsMapToTheProgramsCodes) {
         << "open " << static_cast<int>(c.open) << " of " << c.name.substr(0, 40);
   }
   // Nothing was created under a shortened name.
+  EXPECT_EQ((std::vector<std::string>{"exists.txt", "sub"}), Listing(dir_.path()));
+}
+
+TEST_F(RealDiskTest, ProbeAnswersAsTheOpenWouldWithoutThrowing) {
+  using core::ProbeAccess;
+  using core::ProbeStatus;
+  const fs::path readonly = testing::HostPath(Path("readonly.txt"));
+  testing::WriteFileBytes(Path("readonly.txt"), "kept");
+  fs::permissions(readonly, fs::perms::none);
+  // Root, and Wine run by root, write through missing permissions.
+  const bool refused = !std::ofstream(readonly, std::ios::app);
+  struct Case {
+    ProbeAccess access;
+    std::string name;  // under the temporary folder; "" is the empty path itself
+    ProbeStatus status;
+    int code;
+  };
+  std::vector<Case> cases = {
+      {ProbeAccess::kRead, "exists.txt", ProbeStatus::kOkay, 0},
+      {ProbeAccess::kRead, "missing.txt", ProbeStatus::kNotFound, 2},
+      {ProbeAccess::kRead, "nofolder/x.txt", ProbeStatus::kNotFound, 3},
+      {ProbeAccess::kRead, "", ProbeStatus::kNotFound, 2},
+      {ProbeAccess::kRead, "sub", ProbeStatus::kOtherError, 5},
+      {ProbeAccess::kWrite, "new.txt", ProbeStatus::kOkay, 0},
+      {ProbeAccess::kWrite, "nofolder/x.txt", ProbeStatus::kNotFound, 3},
+      {ProbeAccess::kWrite, "sub", ProbeStatus::kOtherError, 5},
+  };
+  if (refused) cases.push_back({ProbeAccess::kWrite, "readonly.txt", ProbeStatus::kOtherError, 5});
+  for (const Case& c : cases) {
+    const std::string path = c.name.empty() ? "" : Path(c.name);
+    int code = -1;
+    EXPECT_EQ(disk_->Probe(path, c.access, &code), c.status) << c.name.substr(0, 40);
+    EXPECT_EQ(code, c.code) << c.name.substr(0, 40);
+    Open open = c.access == ProbeAccess::kRead ? Open::kRead : Open::kWrite;
+    EXPECT_EQ(code, ErrorCodeOf([&] { OpenThere(*disk_, open, path); })) << c.name.substr(0, 40);
+  }
+  fs::permissions(readonly, fs::perms::owner_all);
+  EXPECT_EQ("", ReadFileBytes(Path("new.txt")));
+  EXPECT_EQ("kept", ReadFileBytes(Path("readonly.txt")));
+  EXPECT_EQ((std::vector<std::string>{"exists.txt", "new.txt", "readonly.txt", "sub"}),
+            Listing(dir_.path()));
+}
+
+// A name longer than any file system takes: 3 on POSIX systems, 123 or 206 on Windows, 2 under
+// Wine.
+TEST_F(RealDiskTest, ProbeFailsATooLongNameAsItsOpenDoes) {
+  const std::string path = Path(std::string(300, 'a'));
+  for (Open open : {Open::kRead, Open::kWrite}) {
+    int code = 0;
+    core::ProbeStatus status = disk_->Probe(
+        path, open == Open::kRead ? core::ProbeAccess::kRead : core::ProbeAccess::kWrite, &code);
+    EXPECT_NE(status, core::ProbeStatus::kOkay);
+    EXPECT_EQ(status, core::ProbeStatusFor(code));
+    EXPECT_EQ(code, ErrorCodeOf([&] { OpenThere(*disk_, open, path); }));
+  }
   EXPECT_EQ((std::vector<std::string>{"exists.txt", "sub"}), Listing(dir_.path()));
 }
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "test_util.h"
 
@@ -38,6 +39,22 @@ TEST(AbsolutePath, PutsTheWorkingDirectoryBeforeRelativePathsOnly) {
   fs::create_directory(fs::u8path(temp.path() + "/\xE6\x97\xA5"));  // no Windows-1250 name
   fs::current_path(fs::u8path(temp.path() + "/\xE6\x97\xA5"));
   EXPECT_EQ("Style", AbsolutePath("Style"));
+  fs::current_path(saved);
+}
+
+TEST(AbsoluteUtf8Path, TakesAWorkingDirectoryOfAnyCharacters) {
+  fs::path saved = fs::current_path();
+  testing::ScopedTempDir temp;
+  const std::string here = temp.path() + "/日";  // no Windows-1250 name
+  fs::create_directory(fs::u8path(here));
+  fs::current_path(fs::u8path(here));
+  const std::pair<std::string, std::string> cases[] = {
+      {"", ""},
+      {"/lekcia/./a.rm", "/lekcia/./a.rm"},
+      {"Style", here + "/Style"},
+      {"../čas", here + "/../čas"},
+  };
+  for (const auto& [path, absolute] : cases) EXPECT_EQ(absolute, AbsoluteUtf8Path(path)) << path;
   fs::current_path(saved);
 }
 

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "platform/win32_text.h"
 #include "test_util.h"
@@ -46,6 +47,26 @@ TEST(AbsolutePath, TheSystemMakesEveryPathAbsolute) {
   fs::create_directory(fs::u8path(temp.path() + "\\\xE6\x97\xA5"));  // no Windows-1250 name
   fs::current_path(fs::u8path(temp.path() + "\\\xE6\x97\xA5"));
   EXPECT_EQ("Style", AbsolutePath("Style"));
+  fs::current_path(saved);
+}
+
+// The command line keeps a path from a drive's root as typed; every other path the system makes
+// absolute, a network path too, which was once taken for a folder of the current drive.
+TEST(AbsoluteUtf8Path, KeepsAPathFromADriveAsTypedAndMakesTheRestAbsolute) {
+  fs::path saved = fs::current_path();
+  testing::ScopedTempDir temp;
+  const std::string here = temp.path() + "\\日";  // no Windows-1250 name
+  fs::create_directory(fs::u8path(here));
+  fs::current_path(fs::u8path(here));
+  const std::pair<std::string, std::string> cases[] = {
+      {"", ""},
+      {"C:/lekcia/./x/../a.rm", "C:\\lekcia\\.\\x\\..\\a.rm"},
+      {"Style/x", here + "\\Style\\x"},
+      {"..\\čas", temp.path() + "\\čas"},
+      {"\\\\server\\share\\x\\..\\out", "\\\\server\\share\\out"},
+      {"//server/share/out", "\\\\server\\share\\out"},
+  };
+  for (const auto& [path, absolute] : cases) EXPECT_EQ(absolute, AbsoluteUtf8Path(path)) << path;
   fs::current_path(saved);
 }
 
