@@ -8,11 +8,12 @@
 #include <string_view>
 
 #include "core/file_names.h"
-#include "platform/script_runner/script_line.h"
+#include "core/script_line_format.h"
+#include "script_runner/script_line.h"
 
 namespace {
 
-using orvello::platform::ScriptLine;
+using orvello::script_runner::ScriptLine;
 
 void Check(bool condition) {
   if (!condition) std::abort();
@@ -62,12 +63,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view script(reinterpret_cast<const char*>(data), size);
   std::string_view previous;
   size_t pos = 0;  // each line is the script's next bytes, followed by [CR] LF or the end
-  for (std::string_view text : orvello::platform::SplitScriptLines(script)) {
+  for (std::string_view text : orvello::core::SplitScriptLines(script)) {
     Check(script.substr(pos, text.size()) == text);
     pos += text.size();
     if (pos < size && script[pos] == '\r' && (pos + 1 == size || script[pos + 1] == '\n')) ++pos;
     if (pos < size) Check(script[pos++] == '\n');
-    CheckLine(text, orvello::platform::ParseScriptLine(text));
+    CheckLine(text, orvello::script_runner::ParseScriptLine(text));
     Check(orvello::core::SameNameIgnoringCase(text, text));
     Check(orvello::core::SameNameIgnoringCase(text, previous) ==
           orvello::core::SameNameIgnoringCase(previous, text));

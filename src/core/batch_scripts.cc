@@ -7,13 +7,12 @@
 #include "core/copy_targets.h"
 #include "core/event_list.h"
 #include "core/player_names.h"
+#include "core/script_line_format.h"
 #include "core/text_writer.h"
 
 namespace orvello::core {
 
 namespace {
-
-bool HasQuote(std::string_view text) { return text.find('"') != std::string_view::npos; }
 
 // The part of MediaPath before MediaName: the recording's folder, where the segment files lie.
 std::string_view SegmentFolder(const JobParameters& params) {
@@ -24,12 +23,7 @@ std::string_view SegmentFolder(const JobParameters& params) {
 
 void WriteCopyLine(TextWriter& writer, std::string_view folder, std::string_view name,
                    std::string_view destination) {
-  writer.Write("Copy \"");
-  writer.Write(folder);
-  writer.Write(name);
-  writer.Write("\" \"");
-  writer.Write(destination);
-  writer.WriteLine("\"");
+  ScriptLineWriter(writer).Copy({folder, name}, destination).End();
 }
 
 }  // namespace
@@ -38,7 +32,7 @@ bool ScriptPathsHoldQuote(const JobParameters& params) {
   for (const std::string* text :
        {&params.media_path, &params.media_name, &params.output_dir, &params.output_dir_bare,
         &params.style_dir, &params.producer_dir}) {
-    if (HasQuote(*text)) return true;
+    if (!CanQuote(*text)) return true;
   }
   return false;
 }
@@ -61,23 +55,22 @@ void WriteCopyScript(DiskInterface& disk, const RunState& state) {
     for (const char* asset : kPlayerAssets)
       WriteCopyLine(writer, params.style_dir, asset, params.output_dir);
   }
-  writer.WriteLine("Del skus.txt");
-  writer.WriteLine(std::string("Del ") + kCopyScriptName + ".bat");
+  ScriptLineWriter(writer).Delete("skus.txt").End();
+  ScriptLineWriter(writer).Delete(std::string(kCopyScriptName) + ".bat").End();
   writer.Close();
 }
 
 void WriteProcessScript(DiskInterface& disk, const RunState& state) {
   const JobParameters& params = state.params;
   TextWriter writer(disk, params.output_dir + kProcessScriptName + ".bat");
-  writer.Write("\"");
-  writer.Write(params.producer_dir);
-  writer.Write("rmevents\" -i \"");
-  writer.Write(params.media_path);
-  writer.Write("\" -o \"");
-  writer.Write(params.output_dir);
-  writer.Write(params.media_name);
-  writer.Write("\" -e ");
-  writer.WriteLine(kEventListName);
+  ScriptLineWriter(writer)
+      .Run({params.producer_dir, "rmevents"})
+      .Word("-i")
+      .Quote({params.media_path})
+      .Word("-o")
+      .Quote({params.output_dir, params.media_name})
+      .Words({"-e", kEventListName})
+      .End();
   writer.Close();
 }
 

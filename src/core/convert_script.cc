@@ -7,6 +7,7 @@
 #include "core/batch_scripts.h"
 #include "core/player_data.h"
 #include "core/player_names.h"
+#include "core/script_line_format.h"
 #include "core/text_writer.h"
 
 namespace orvello::core {
@@ -16,21 +17,18 @@ namespace {
 // The input's folder and name are written one after the other: a name may be long.
 void WriteConversion(TextWriter& out, const std::string& converter, std::string_view folder,
                      std::string_view name, const std::string& video) {
-  out.Write("\"");
-  out.Write(converter);
-  out.Write("\" -nostdin -hide_banner -loglevel level+info -y -i \"");
-  out.Write(folder);
-  out.Write(name);
-  out.Write(
-      "\" -c:v libx264 -preset veryfast -pix_fmt yuv420p -vf \"scale=trunc(iw/2)*2:trunc(ih/2)*2\""
-      " -c:a aac -movflags +faststart -f mp4 \"");
   const std::string temporary = video + kTemporaryEnding;
-  out.Write(temporary);
-  out.Write("\" && Move /Y \"");
-  out.Write(temporary);
-  out.Write("\" \"");
-  out.Write(video);
-  out.WriteLine("\"");
+  ScriptLineWriter(out)
+      .Run({converter})
+      .Words({"-nostdin", "-hide_banner", kLogLevelOption, kTaggedLogLevel, "-y", "-i"})
+      .Quote({folder, name})
+      .Words({"-c:v", "libx264", "-preset", "veryfast", "-pix_fmt", "yuv420p", "-vf"})
+      .Quote({"scale=trunc(iw/2)*2:trunc(ih/2)*2"})
+      .Words({"-c:a", "aac", "-movflags", "+faststart", "-f", "mp4"})
+      .Quote({temporary})
+      .Then()
+      .Move(temporary, video)
+      .End();
 }
 
 }  // namespace

@@ -6,6 +6,11 @@
 
 namespace orvello::core {
 
+/// The converter's option and log level in konvertuj.bat: each line of its log tagged with its
+/// level, from which the script runner reads the conversion's progress.
+inline constexpr char kLogLevelOption[] = "-loglevel";
+inline constexpr char kTaggedLogLevel[] = "level+info";
+
 /// Writes OutputDir + "konvertuj.bat": one line that converts the recording into zaznam.mp4, then
 /// one for each clip that a 'V' segment shows first (ClipNumbers), from MediaDir + its name into
 /// its klipNN.mp4. Each line runs the converter (params.converter) on the input, writing H.264

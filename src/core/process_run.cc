@@ -22,6 +22,7 @@
 #include "core/player_names.h"
 #include "core/player_page.h"
 #include "core/run_refusals.h"
+#include "core/script_line_format.h"
 #include "core/slide_page.h"
 #include "core/stream_links.h"
 #include "core/template_pages.h"
@@ -97,8 +98,7 @@ RunOutcome ProcessRun(const RunFields& fields, RunState* state, DiskInterface& d
     return Refuse(*state, kTooManySegmentsMessage);
   }
   BuildOutputNames(state->segments.count(), &state->names);
-  if (ScriptPathsHoldQuote(state->params) ||
-      (state->player && state->params.converter.find('"') != std::string::npos))
+  if (ScriptPathsHoldQuote(state->params) || (state->player && !CanQuote(state->params.converter)))
     return Refuse(*state, kQuoteInNameMessage);
   if (auto refusals = FindSegmentRefusals(*state); !refusals.empty())
     return RefuseSegment(*state, refusals.front().reason);

@@ -25,7 +25,7 @@
 #include "core/file_names.h"
 #include "platform/posix_no_follow.h"
 #include "platform/real_disk.h"
-#include "platform/script_runner/script_commands.h"
+#include "platform/script_commands.h"
 
 extern char** environ;
 
@@ -35,7 +35,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Quoted(const fs::path& path) { return platform::Quoted(path.string()); }
+std::string SingleQuoted(const fs::path& path) { return platform::SingleQuoted(path.string()); }
 
 // The entries of the working directory whose names match `name` in any case, an exact match
 // among them or not: where case matters, Skus.txt and the user's own skus.txt may both be there,
@@ -167,34 +167,36 @@ bool CopyCommand(const std::string& source_name, const std::string& destination_
   Descriptor in(OpenRetrying(source, O_RDONLY | O_NONBLOCK));
   struct stat source_info;
   if (in.fd < 0 || ::fstat(in.fd, &source_info) != 0 || !S_ISREG(source_info.st_mode)) {
-    log.Say("cannot copy " + Quoted(source) + ": " + (in.fd < 0 ? ErrorText(errno) : "not a file"));
+    log.Say("cannot copy " + SingleQuoted(source) + ": " +
+            (in.fd < 0 ? ErrorText(errno) : "not a file"));
     return false;
   }
   std::error_code ec;
   if (fs::is_directory(destination, ec)) {
     destination /= source.filename();
   } else if (!WorkingFolderExists()) {
-    log.Say("cannot copy " + Quoted(source) + " to " + Quoted(destination) +
+    log.Say("cannot copy " + SingleQuoted(source) + " to " + SingleQuoted(destination) +
             ": the working folder is gone");
     return false;
   }
   struct stat existing;
   if (::lstat(destination.c_str(), &existing) == 0 && existing.st_dev == source_info.st_dev &&
       existing.st_ino == source_info.st_ino) {
-    log.Say("cannot copy " + Quoted(source) + " onto itself");
+    log.Say("cannot copy " + SingleQuoted(source) + " onto itself");
     return false;
   }
   std::string problem = CopyBytes(in.fd, source_info.st_mode & 0777, destination);
   if (!problem.empty()) {
-    log.Say("cannot copy " + Quoted(source) + " to " + Quoted(destination) + ": " + problem);
+    log.Say("cannot copy " + SingleQuoted(source) + " to " + SingleQuoted(destination) + ": " +
+            problem);
     return false;
   }
-  log.Say("copied " + Quoted(source) + " to " + Quoted(destination));
+  log.Say("copied " + SingleQuoted(source) + " to " + SingleQuoted(destination));
   return true;
 }
 
 bool DeleteCommand(const std::string& name, LineLog& log) {
-  std::string shown = Quoted(NativeFileName(name));
+  std::string shown = SingleQuoted(NativeFileName(name));
   std::error_code ec;
   std::vector<fs::path> matches = MatchingEntries(name, &ec);
   if (ec) {
@@ -208,14 +210,14 @@ bool DeleteCommand(const std::string& name, LineLog& log) {
   }
   const fs::path& path = matches.front();
   if (fs::is_directory(fs::symlink_status(path, ec))) {
-    log.Say("cannot delete " + Quoted(path) + ": a folder");
+    log.Say("cannot delete " + SingleQuoted(path) + ": a folder");
     return false;
   }
   if (!fs::remove(path, ec)) {
-    log.Say("cannot delete " + Quoted(path) + ": " + ec.message());
+    log.Say("cannot delete " + SingleQuoted(path) + ": " + ec.message());
     return false;
   }
-  log.Say("deleted " + Quoted(path));
+  log.Say("deleted " + SingleQuoted(path));
   return true;
 }
 
@@ -225,15 +227,17 @@ bool MoveCommand(const std::string& source_name, const std::string& destination_
   fs::path destination = NativeFileName(destination_name);
   std::error_code ec;
   if (fs::is_directory(destination, ec)) {
-    log.Say("cannot move " + Quoted(source) + " onto the folder " + Quoted(destination));
+    log.Say("cannot move " + SingleQuoted(source) + " onto the folder " +
+            SingleQuoted(destination));
     return false;
   }
   fs::rename(source, destination, ec);
   if (ec) {
-    log.Say("cannot move " + Quoted(source) + " to " + Quoted(destination) + ": " + ec.message());
+    log.Say("cannot move " + SingleQuoted(source) + " to " + SingleQuoted(destination) + ": " +
+            ec.message());
     return false;
   }
-  log.Say("moved " + Quoted(source) + " to " + Quoted(destination));
+  log.Say("moved " + SingleQuoted(source) + " to " + SingleQuoted(destination));
   return true;
 }
 

@@ -1,4 +1,4 @@
-#include "platform/script_runner/script_runner.h"
+#include "script_runner/script_runner.h"
 
 #include <windows.h>
 
@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/script_runner/script_runner_test.h"
 #include "platform/win32_text.h"
+#include "script_runner/script_runner_test.h"
 #include "test_util.h"
 #include "win32_test_util.h"
 
-namespace orvello::platform {
+namespace orvello::script_runner {
 
 int RunRunner(const std::string& script, std::string* err, std::string* out) {
   std::string ignored;
@@ -25,6 +25,9 @@ int RunRunner(const std::string& script, std::string* err, std::string* out) {
 namespace {
 
 namespace fs = std::filesystem;
+using platform::FullPath;
+using platform::Utf8FromWide;
+using platform::Win32ErrorText;
 using testing::ReadFileBytes;
 using testing::WriteFileBytes;
 
@@ -284,4 +287,4 @@ TEST_F(ScriptRunnerTest, ConvertsWithTheStandInAndKeepsTheLastGoodVideo) {
 }
 
 }  // namespace
-}  // namespace orvello::platform
+}  // namespace orvello::script_runner

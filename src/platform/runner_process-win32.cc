@@ -1,4 +1,4 @@
-#include "platform/script_runner/runner_process.h"
+#include "platform/runner_process.h"
 
 #include "platform/console.h"
 

@@ -1,20 +1,24 @@
 // Implementation details: each line is parsed and carried out before the next one is looked at,
 // so a Del of the script itself (kopiruj.bat ends with one) only removes a file that has already
-// been read. The commands themselves are the system's own (script_commands.h).
-#include "platform/script_runner/script_runner.h"
+// been read. The commands themselves are the system's own (platform/script_commands.h).
+#include "script_runner/script_runner.h"
 
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "core/encoding.h"
-#include "platform/script_runner/conversion_progress.h"
-#include "platform/script_runner/script_commands.h"
-#include "platform/script_runner/script_line.h"
+#include "core/script_line_format.h"
+#include "platform/script_commands.h"
+#include "script_runner/conversion_progress.h"
+#include "script_runner/script_line.h"
 
-namespace orvello::platform {
+namespace orvello::script_runner {
 
 namespace {
+
+using platform::ErrorSink;
+using platform::LineLog;
 
 // Reports a conversion's progress and passes the rest of its log on.
 class ProgressReport : public ErrorSink {
@@ -35,9 +39,9 @@ class ProgressReport : public ErrorSink {
 };
 
 bool RunProgram(const ScriptLine& line, LineLog& log) {
-  if (!ReportsConversionProgress(line)) return RunCommand(line.args, log);
+  if (!ReportsConversionProgress(line)) return platform::RunCommand(line.args, log);
   ProgressReport report(line, log);
-  return RunCommand(line.args, log, &report);
+  return platform::RunCommand(line.args, log, &report);
 }
 
 bool RunOne(const ScriptLine& line, LineLog& log) {
@@ -45,11 +49,11 @@ bool RunOne(const ScriptLine& line, LineLog& log) {
     case ScriptLine::Kind::kBlank:
       return true;
     case ScriptLine::Kind::kCopy:
-      return CopyCommand(line.args[0], line.args[1], log);
+      return platform::CopyCommand(line.args[0], line.args[1], log);
     case ScriptLine::Kind::kDelete:
-      return DeleteCommand(line.args[0], log);
+      return platform::DeleteCommand(line.args[0], log);
     case ScriptLine::Kind::kMove:
-      return MoveCommand(line.args[0], line.args[1], log);
+      return platform::MoveCommand(line.args[0], line.args[1], log);
     case ScriptLine::Kind::kRun:
       return RunProgram(line, log);
     case ScriptLine::Kind::kUnknown:
@@ -72,21 +76,14 @@ bool RunLine(const ScriptLine& line, std::string_view text, LineLog& log) {
 
 }  // namespace
 
-// Built by appending: GCC 12 at -O3 mistakes "'" + text + "'" for an overlapping copy.
-std::string Quoted(const std::string& text) {
-  std::string quoted(1, '\'');
-  quoted.append(text).push_back('\'');
-  return quoted;
-}
-
 bool RunScript(std::string_view name, std::string_view script, std::ostream& log) {
   bool succeeded = true;
   size_t number = 0;
-  for (std::string_view text : SplitScriptLines(script)) {
+  for (std::string_view text : core::SplitScriptLines(script)) {
     LineLog line_log(name, ++number, log);
     if (!RunLine(ParseScriptLine(text), text, line_log)) succeeded = false;
   }
   return succeeded;
 }
 
-}  // namespace orvello::platform
+}  // namespace orvello::script_runner

@@ -1,4 +1,4 @@
-#include "platform/script_runner/script_runner.h"
+#include "script_runner/script_runner.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,10 @@
 #include "core/batch_scripts.h"
 #include "lecture_state.h"
 #include "platform/real_disk.h"
-#include "platform/script_runner/script_runner_test.h"
+#include "script_runner/script_runner_test.h"
 #include "test_util.h"
 
-namespace orvello::platform {
+namespace orvello::script_runner {
 namespace {
 
 namespace fs = std::filesystem;
@@ -40,7 +40,7 @@ TEST_F(ScriptRunnerTest, SkipsLinesItDoesNotUnderstandWithoutRunningThem) {
 // a separator as of any other name: the runner copies the file named and nothing else, never a
 // variable's value, a pattern's matches or a folder, and reports what it cannot copy.
 TEST_F(ScriptRunnerTest, CopiesNothingButTheFileNamed) {
-  const char sep = kPathSeparator;
+  const char sep = platform::kPathSeparator;
   const bool patterns_in_names = sep == '/';  // Windows' file names hold no '*' or '?'
   for (const char* decoy : {"lect/50.png", "lect/ab.png", "lect/x.png", "lect/slides/s.png"}) {
     fs::create_directories(fs::path(decoy).parent_path());
@@ -123,4 +123,4 @@ TEST_F(ScriptRunnerTest, TheRunnerRefusesAMissingScriptOrAFolder) {
 }
 
 }  // namespace
-}  // namespace orvello::platform
+}  // namespace orvello::script_runner

@@ -1,5 +1,5 @@
-#ifndef ORVELLO_PLATFORM_SCRIPT_RUNNER_CONVERSION_PROGRESS_H_
-#define ORVELLO_PLATFORM_SCRIPT_RUNNER_CONVERSION_PROGRESS_H_
+#ifndef ORVELLO_SCRIPT_RUNNER_CONVERSION_PROGRESS_H_
+#define ORVELLO_SCRIPT_RUNNER_CONVERSION_PROGRESS_H_
 
 #include <chrono>
 #include <optional>
@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/script_runner/script_line.h"
+#include "script_runner/script_line.h"
 
-namespace orvello::platform {
+namespace orvello::script_runner {
 
 /// True when `line` runs a program with `-loglevel level+info`, as konvertuj.bat runs the
 /// converter: its standard error then goes through ConversionProgress.
@@ -47,6 +47,6 @@ class ConversionProgress {
   int shown_percent_ = -1;
 };
 
-}  // namespace orvello::platform
+}  // namespace orvello::script_runner
 
-#endif  // ORVELLO_PLATFORM_SCRIPT_RUNNER_CONVERSION_PROGRESS_H_
+#endif  // ORVELLO_SCRIPT_RUNNER_CONVERSION_PROGRESS_H_

@@ -1,11 +1,11 @@
-#ifndef ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_LINE_H_
-#define ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_LINE_H_
+#ifndef ORVELLO_SCRIPT_RUNNER_SCRIPT_LINE_H_
+#define ORVELLO_SCRIPT_RUNNER_SCRIPT_LINE_H_
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace orvello::platform {
+namespace orvello::script_runner {
 
 /// One line of a run's script, as the script runner understands it. The runner knows exactly the
 /// forms the program writes; everything else is kUnknown and is never executed.
@@ -26,19 +26,14 @@ struct ScriptLine {
   std::vector<ScriptLine> then;
 };
 
-/// Parses one line (without its line end). Arguments are separated by spaces or tabs; a double
-/// quote starts or ends a quoted part, which keeps its spaces, and is itself dropped. The command
-/// words Copy and Del match in any case. A line is kUnknown when a quote is left open, when it
-/// holds a NUL byte, when one of the interpreter's operators & | < > ^ stands outside quotes, or
-/// when a command has the wrong number of arguments; Del and Move refuse wildcards and paths, and
-/// Move takes /Y (replace without asking) alone. `A && B` outside quotes joins two commands (B in
-/// `then`); the line is kUnknown when either is blank or kUnknown.
+/// Parses one line (without its line end), cut into commands and arguments as
+/// core/script_line_format.h reads it. The command words Copy, Del and Move match in any case. A
+/// line is kUnknown when it cannot be cut (a quote left open, one of the interpreter's operators
+/// outside quotes), when it holds a NUL byte, or when a command has the wrong number of arguments;
+/// Del and Move refuse wildcards and paths, and Move takes /Y (replace without asking) alone. `A &&
+/// B` joins two commands (B in `then`); the line is kUnknown when either is blank or kUnknown.
 ScriptLine ParseScriptLine(std::string_view line);
 
-/// Splits a script into its lines: each ends at an LF, a CR at its end is dropped, and a last line
-/// without a line end counts too.
-std::vector<std::string_view> SplitScriptLines(std::string_view script);
+}  // namespace orvello::script_runner
 
-}  // namespace orvello::platform
-
-#endif  // ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_LINE_H_
+#endif  // ORVELLO_SCRIPT_RUNNER_SCRIPT_LINE_H_

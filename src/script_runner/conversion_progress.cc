@@ -2,11 +2,14 @@
 // component that logs, so those are skipped first. A statistics line is recognised by its
 // content ("frame=" or, without video, "size=" and a "time="), with or without its tag: the
 // converter tags a line only when the one before it ended.
-#include "platform/script_runner/conversion_progress.h"
+#include "script_runner/conversion_progress.h"
 
 #include <cmath>
 
-namespace orvello::platform {
+#include "core/convert_script.h"
+#include "core/player_names.h"
+
+namespace orvello::script_runner {
 
 namespace {
 
@@ -59,14 +62,17 @@ bool IsStatistics(std::string_view text) {
 bool ReportsConversionProgress(const ScriptLine& line) {
   if (line.kind != ScriptLine::Kind::kRun) return false;
   for (size_t i = 1; i + 1 < line.args.size(); ++i) {
-    if (line.args[i] == "-loglevel" && line.args[i + 1] == "level+info") return true;
+    if (line.args[i] == core::kLogLevelOption && line.args[i + 1] == core::kTaggedLogLevel)
+      return true;
   }
   return false;
 }
 
 std::string ConversionTarget(const ScriptLine& line) {
+  constexpr std::string_view kEnding = core::kTemporaryEnding;
   std::string target = line.args.back();
-  if (target.size() > 4 && target.ends_with(".tmp")) target.resize(target.size() - 4);
+  if (target.size() > kEnding.size() && target.ends_with(kEnding))
+    target.resize(target.size() - kEnding.size());
   return target;
 }
 
@@ -118,4 +124,4 @@ void ConversionProgress::TakeTime(double seconds, Clock::time_point now,
   reports->push_back(target_ + ": " + std::to_string(percent) + " %");
 }
 
-}  // namespace orvello::platform
+}  // namespace orvello::script_runner

@@ -13,13 +13,13 @@
 
 #include "platform/console.h"
 #include "platform/real_disk.h"
-#include "platform/script_runner/runner_process.h"
-#include "platform/script_runner/script_file.h"
-#include "platform/script_runner/script_runner.h"
+#include "platform/runner_process.h"
+#include "script_runner/script_file.h"
+#include "script_runner/script_runner.h"
 
 namespace {
 
-using orvello::platform::kExitCannotRun;
+using orvello::script_runner::kExitCannotRun;
 
 constexpr int kExitLineFailed = 1;
 
@@ -27,6 +27,7 @@ constexpr int kExitLineFailed = 1;
 
 int main(int argc, char** argv) {
   namespace platform = orvello::platform;
+  namespace script_runner = orvello::script_runner;
   platform::PrepareRunnerProcess();
   std::vector<std::string> args = platform::Utf8Arguments(argc, argv);
   std::string name;
@@ -42,7 +43,7 @@ int main(int argc, char** argv) {
   }
 
   std::string script, problem;
-  if (!platform::ReadScriptFile(*platform::MakeRealDisk(), name, &script, &problem)) {
+  if (!script_runner::ReadScriptFile(*platform::MakeRealDisk(), name, &script, &problem)) {
     std::cerr << name << ": cannot read the script: " << problem << "\n";
     return kExitCannotRun;
   }
@@ -50,5 +51,5 @@ int main(int argc, char** argv) {
     std::cerr << name << ": cannot start in the background: " << problem << "\n";
     return kExitCannotRun;
   }
-  return platform::RunScript(name, script, std::cerr) ? 0 : kExitLineFailed;
+  return script_runner::RunScript(name, script, std::cerr) ? 0 : kExitLineFailed;
 }

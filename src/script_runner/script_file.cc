@@ -1,4 +1,4 @@
-#include "platform/script_runner/script_file.h"
+#include "script_runner/script_file.h"
 
 #include <memory>
 
@@ -6,7 +6,7 @@
 #include "core/encoding.h"
 #include "core/io_error.h"
 
-namespace orvello::platform {
+namespace orvello::script_runner {
 
 bool ReadScriptFile(core::DiskInterface& disk, const std::string& name, std::string* script,
                     std::string* problem) {
@@ -28,4 +28,4 @@ bool ReadScriptFile(core::DiskInterface& disk, const std::string& name, std::str
   }
 }
 
-}  // namespace orvello::platform
+}  // namespace orvello::script_runner

@@ -27,7 +27,7 @@
 #include "core/encoding.h"
 #include "core/file_names.h"
 #include "platform/real_disk.h"
-#include "platform/script_runner/script_commands.h"
+#include "platform/script_commands.h"
 #include "platform/win32_file_identity.h"
 #include "platform/win32_plain_file.h"
 #include "platform/win32_process.h"
@@ -40,8 +40,8 @@ namespace {
 constexpr const wchar_t* kProgramExtensions[] = {L".com", L".exe", L".bat", L".cmd"};
 constexpr wchar_t kTempSuffix[] = L".orvello-tmp";
 
-std::string Shown(const std::string& cp1250) { return Quoted(core::Cp1250ToUtf8(cp1250)); }
-std::string Shown(const std::wstring& wide) { return Quoted(Utf8FromWide(wide)); }
+std::string Shown(const std::string& cp1250) { return SingleQuoted(core::Cp1250ToUtf8(cp1250)); }
+std::string Shown(const std::wstring& wide) { return SingleQuoted(Utf8FromWide(wide)); }
 
 bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
 

@@ -1,11 +1,11 @@
-#include "platform/script_runner/conversion_progress.h"
+#include "script_runner/conversion_progress.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-namespace orvello::platform {
+namespace orvello::script_runner {
 namespace {
 
 using Clock = ConversionProgress::Clock;
@@ -68,4 +68,4 @@ TEST(ReportsConversionProgress, KnowsTheConvertersLinesByTheirLogLevel) {
 }
 
 }  // namespace
-}  // namespace orvello::platform
+}  // namespace orvello::script_runner

@@ -1,5 +1,5 @@
-#ifndef ORVELLO_PLATFORM_SCRIPT_RUNNER_RUNNER_PROCESS_H_
-#define ORVELLO_PLATFORM_SCRIPT_RUNNER_RUNNER_PROCESS_H_
+#ifndef ORVELLO_PLATFORM_RUNNER_PROCESS_H_
+#define ORVELLO_PLATFORM_RUNNER_PROCESS_H_
 
 #include <string>
 
@@ -21,4 +21,4 @@ bool Detach(std::string* problem);
 
 }  // namespace orvello::platform
 
-#endif  // ORVELLO_PLATFORM_SCRIPT_RUNNER_RUNNER_PROCESS_H_
+#endif  // ORVELLO_PLATFORM_RUNNER_PROCESS_H_

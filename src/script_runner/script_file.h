@@ -1,5 +1,5 @@
-#ifndef ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_FILE_H_
-#define ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_FILE_H_
+#ifndef ORVELLO_SCRIPT_RUNNER_SCRIPT_FILE_H_
+#define ORVELLO_SCRIPT_RUNNER_SCRIPT_FILE_H_
 
 #include <string>
 
@@ -7,7 +7,7 @@ namespace orvello::core {
 class DiskInterface;
 }
 
-namespace orvello::platform {
+namespace orvello::script_runner {
 
 /// The exit status of the script runner when it cannot read or start its script.
 inline constexpr int kExitCannotRun = 2;
@@ -19,6 +19,6 @@ inline constexpr int kExitCannotRun = 2;
 bool ReadScriptFile(core::DiskInterface& disk, const std::string& name, std::string* script,
                     std::string* problem);
 
-}  // namespace orvello::platform
+}  // namespace orvello::script_runner
 
-#endif  // ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_FILE_H_
+#endif  // ORVELLO_SCRIPT_RUNNER_SCRIPT_FILE_H_

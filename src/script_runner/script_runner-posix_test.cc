@@ -1,4 +1,4 @@
-#include "platform/script_runner/script_runner.h"
+#include "script_runner/script_runner.h"
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/script_runner/script_runner_test.h"
+#include "script_runner/script_runner_test.h"
 #include "test_util.h"
 
 extern char** environ;
 
-namespace orvello::platform {
+namespace orvello::script_runner {
 
 namespace fs = std::filesystem;
 using testing::ReadFileBytes;
@@ -278,9 +278,10 @@ TEST_F(ScriptRunnerTest, ConvertsWithTheRealConverterAndKeepsTheLastGoodVideo) {
     return conversion.substr(0, conversion.find("IN")) + input +
            conversion.substr(conversion.find("IN") + 2);
   };
-  ASSERT_TRUE(Run("\"ffmpeg\" -nostdin -v error -f lavfi -i testsrc=size=76x52:rate=5:duration=2 "
-                  "-f lavfi -i sine=duration=2 -c:v rv20 -c:a ac3 -f rm \"lect/a b.rm\"\r\n" +
-                  with_input("lect/a b.rm")))
+  ASSERT_TRUE(
+      Run("\"ffmpeg\" -nostdin -v error -f lavfi -i testsrc=size=76x52:rate=5:duration=2 "
+          "-f lavfi -i sine=duration=2 -c:v rv20 -c:a ac3 -f rm \"lect/a b.rm\"\r\n" +
+          with_input("lect/a b.rm")))
       << Log();
   std::string log = Log();
   EXPECT_NE(log.find("t.bat:2: zaznam.mp4: "), std::string::npos) << log;
@@ -302,4 +303,4 @@ TEST_F(ScriptRunnerTest, ConvertsWithTheRealConverterAndKeepsTheLastGoodVideo) {
 }
 
 }  // namespace
-}  // namespace orvello::platform
+}  // namespace orvello::script_runner

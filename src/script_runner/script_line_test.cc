@@ -1,11 +1,11 @@
-#include "platform/script_runner/script_line.h"
+#include "script_runner/script_line.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
 
-namespace orvello::platform {
+namespace orvello::script_runner {
 namespace {
 
 // "copy|SRC|DST", "del|NAME", "run|PROGRAM|ARG...", "blank" or "unknown: PROBLEM".
@@ -88,18 +88,5 @@ TEST(ParseScriptLine, JoinsTwoCommandsWithAndAndMovesPlainFiles) {
   for (const auto& [line, expected] : cases) EXPECT_EQ(Describe(ParseScriptLine(line)), expected);
 }
 
-TEST(SplitScriptLines, EndsLinesAtLfAndDropsTheirCr) {
-  const std::pair<std::string_view, const char*> cases[] = {
-      {"a\r\nb\r\n", "[a][b]"}, {"a\r\nb", "[a][b]"},   {"a\nb\r", "[a][b]"}, {"", ""},
-      {"\r\n\r\n", "[][]"},     {"a\rb\r\n", "[a\rb]"}, {"\n\nc", "[][][c]"},
-  };
-  for (const auto& [script, expected] : cases) {
-    std::string joined;
-    for (std::string_view line : SplitScriptLines(script))
-      joined.append("[").append(line).append("]");
-    EXPECT_EQ(joined, expected);
-  }
-}
-
 }  // namespace
-}  // namespace orvello::platform
+}  // namespace orvello::script_runner

@@ -1,5 +1,5 @@
-#ifndef ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_RUNNER_TEST_H_
-#define ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_RUNNER_TEST_H_
+#ifndef ORVELLO_SCRIPT_RUNNER_SCRIPT_RUNNER_TEST_H_
+#define ORVELLO_SCRIPT_RUNNER_SCRIPT_RUNNER_TEST_H_
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "platform/script_runner/script_runner.h"
+#include "script_runner/script_runner.h"
 #include "test_util.h"
 
-namespace orvello::platform {
+namespace orvello::script_runner {
 
 /// Runs scripts inside a fresh temporary folder, which is the working directory meanwhile; it
 /// holds the folders "lect", with a.gif, and "out".
@@ -38,6 +38,6 @@ class ScriptRunnerTest : public ::testing::Test {
 /// error in `*err` and, when `out` is given, its standard output in `*out`.
 int RunRunner(const std::string& script, std::string* err, std::string* out = nullptr);
 
-}  // namespace orvello::platform
+}  // namespace orvello::script_runner
 
-#endif  // ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_RUNNER_TEST_H_
+#endif  // ORVELLO_SCRIPT_RUNNER_SCRIPT_RUNNER_TEST_H_

@@ -1,10 +1,10 @@
-#ifndef ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_RUNNER_H_
-#define ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_RUNNER_H_
+#ifndef ORVELLO_SCRIPT_RUNNER_SCRIPT_RUNNER_H_
+#define ORVELLO_SCRIPT_RUNNER_SCRIPT_RUNNER_H_
 
 #include <iosfwd>
 #include <string_view>
 
-namespace orvello::platform {
+namespace orvello::script_runner {
 
 /// Runs the lines of `script` (the whole script's bytes, Windows-1250) one after another in the
 /// current working directory, as the command interpreter of the original platform runs the
@@ -24,6 +24,6 @@ namespace orvello::platform {
 /// one UTF-8 line "<name>:<line number>: <text>". Returns true when no line failed.
 bool RunScript(std::string_view name, std::string_view script, std::ostream& log);
 
-}  // namespace orvello::platform
+}  // namespace orvello::script_runner
 
-#endif  // ORVELLO_PLATFORM_SCRIPT_RUNNER_SCRIPT_RUNNER_H_
+#endif  // ORVELLO_SCRIPT_RUNNER_SCRIPT_RUNNER_H_
