@@ -6,6 +6,8 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <thread>
 
@@ -53,12 +55,17 @@ class BrowserTest : public ::testing::Test {
     return RegSetKeyValueW(root, ClassKey(root, key).c_str(), nullptr, REG_SZ, value.c_str(),
                            static_cast<DWORD>(value.size() * 2 + 2)) == ERROR_SUCCESS;
   }
-  // What the command copied, once it has run.
+  // What the command copied, once it has run. The file may appear before the move lets go of
+  // it (seen under Wine on a busy machine), so it is read once it opens, not once it exists.
   std::string OpenedWhenDone() {
-    std::string opened = temp_.path() + "\\opened.txt";
-    for (int i = 0; i < 3000 && !fs::exists(fs::u8path(opened)); ++i)
+    const fs::path opened = fs::u8path(temp_.path() + "\\opened.txt");
+    for (int i = 0; i < 6000; ++i) {
+      std::ifstream in(opened, std::ios::binary);
+      if (in) return std::string(std::istreambuf_iterator<char>(in), {});
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    return testing::ReadFileBytes(opened);
+    }
+    ADD_FAILURE() << "the command wrote no " << temp_.path() << "\\opened.txt";
+    return "";
   }
 
   const std::wstring id_ = std::to_wstring(GetCurrentProcessId());
