@@ -15,8 +15,8 @@
 #include <string>
 
 #include "cli/cli.h"
-#include "cli/example_output.h"
 #include "core/encoding.h"
+#include "example_output.h"
 #include "test_util.h"
 
 namespace orvello::cli {

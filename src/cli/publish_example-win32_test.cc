@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "cli/cli.h"
-#include "cli/example_output.h"
 #include "core/encoding.h"
+#include "example_output.h"
 #include "platform/win32_text.h"
 #include "test_util.h"
 #include "win32_test_util.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/file_checks.h"
-#include "platform/real_disk_test.h"
+#include "real_disk_test.h"
 #include "test_util.h"
 
 namespace fs = std::filesystem;

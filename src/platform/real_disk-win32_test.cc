@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/file_checks.h"
-#include "platform/real_disk_test.h"
 #include "platform/win32_file_identity.h"
 #include "platform/win32_text.h"
+#include "real_disk_test.h"
 #include "test_util.h"
 
 namespace orvello::platform {

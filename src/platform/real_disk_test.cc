@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/io_error.h"
-#include "platform/real_disk_test.h"
+#include "real_disk_test.h"
 #include "test_util.h"
 
 namespace fs = std::filesystem;

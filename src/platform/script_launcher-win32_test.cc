@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/io_error.h"
-#include "platform/script_launcher_test.h"
+#include "script_launcher_test.h"
 
 namespace orvello::platform {
 namespace {

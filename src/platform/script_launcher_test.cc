@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "core/io_error.h"
-#include "platform/script_launcher_test.h"
+#include "script_launcher_test.h"
 #include "test_util.h"
 
 namespace orvello::platform {

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "script_runner/script_runner_test.h"
+#include "script_runner_test.h"
 #include "test_util.h"
 
 extern char** environ;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/win32_text.h"
-#include "script_runner/script_runner_test.h"
+#include "script_runner_test.h"
 #include "test_util.h"
 #include "win32_test_util.h"
 

@@ -11,7 +11,7 @@
 #include "core/batch_scripts.h"
 #include "lecture_state.h"
 #include "platform/real_disk.h"
-#include "script_runner/script_runner_test.h"
+#include "script_runner_test.h"
 #include "test_util.h"
 
 namespace orvello::script_runner {

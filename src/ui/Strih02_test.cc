@@ -12,7 +12,7 @@
 #include "core/io_error.h"
 #include "platform/real_disk.h"
 #include "test_util.h"
-#include "ui/ui_test_util.h"
+#include "ui_test_util.h"
 
 namespace fs = std::filesystem;
 

@@ -14,7 +14,7 @@
 #include "core/timing_file.h"
 #include "platform/real_disk.h"
 #include "test_util.h"
-#include "ui/ui_test_util.h"
+#include "ui_test_util.h"
 
 namespace orvello::ui {
 namespace {

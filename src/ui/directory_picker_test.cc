@@ -18,7 +18,7 @@
 #include "ui/Unit3.h"
 #include "ui/Unit4.h"
 #include "ui/Unit5.h"
-#include "ui/ui_test_util.h"
+#include "ui_test_util.h"
 
 namespace fs = std::filesystem;
 

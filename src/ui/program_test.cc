@@ -11,7 +11,7 @@
 #include "core/segment_table.h"
 #include "platform/real_disk.h"
 #include "test_util.h"
-#include "ui/ui_test_util.h"
+#include "ui_test_util.h"
 
 namespace fs = std::filesystem;
 

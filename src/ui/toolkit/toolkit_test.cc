@@ -11,7 +11,7 @@
 
 #include "core/cp1250_literal.h"
 #include "core/io_error.h"
-#include "ui/ui_test_util.h"
+#include "ui_test_util.h"
 
 namespace orvello::ui {
 namespace {

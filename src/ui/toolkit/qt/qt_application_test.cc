@@ -16,7 +16,7 @@
 #include "core/cp1250_literal.h"
 #include "core/io_error.h"
 #include "ui/toolkit/qt/qt_controls.h"
-#include "ui/ui_test_util.h"
+#include "ui_test_util.h"
 
 namespace orvello::ui::qt {
 namespace {

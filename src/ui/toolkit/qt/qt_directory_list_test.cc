@@ -14,7 +14,7 @@
 #include "core/cp1250_literal.h"
 #include "test_util.h"
 #include "ui/toolkit/qt/qt_application.h"
-#include "ui/ui_test_util.h"
+#include "ui_test_util.h"
 
 namespace fs = std::filesystem;
 

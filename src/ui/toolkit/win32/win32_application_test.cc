@@ -13,7 +13,7 @@
 #include "ui/Strih02.h"
 #include "ui/toolkit/win32/win32_dpi.h"
 #include "ui/toolkit/win32/win32_window.h"
-#include "ui/ui_test_util.h"
+#include "ui_test_util.h"
 
 namespace orvello::ui::win32 {
 namespace {

@@ -13,7 +13,7 @@
 #include "ui/toolkit/win32/win32_application.h"
 #include "ui/toolkit/win32/win32_directory_list.h"
 #include "ui/toolkit/win32/win32_string_grid.h"
-#include "ui/ui_test_util.h"
+#include "ui_test_util.h"
 
 namespace fs = std::filesystem;
 

@@ -1,5 +1,5 @@
-#ifndef ORVELLO_CLI_EXAMPLE_OUTPUT_H_
-#define ORVELLO_CLI_EXAMPLE_OUTPUT_H_
+#ifndef ORVELLO_TESTS_TESTING_EXAMPLE_OUTPUT_H_
+#define ORVELLO_TESTS_TESTING_EXAMPLE_OUTPUT_H_
 
 #include <map>
 #include <string>
@@ -18,4 +18,4 @@ std::map<std::string, std::string> ExampleOutput(const std::string& dir, const s
 
 }  // namespace orvello::cli
 
-#endif  // ORVELLO_CLI_EXAMPLE_OUTPUT_H_
+#endif  // ORVELLO_TESTS_TESTING_EXAMPLE_OUTPUT_H_

@@ -1,5 +1,5 @@
 // The helpers that are the same on every backend.
-#include "ui/ui_test_util.h"
+#include "ui_test_util.h"
 
 #include "platform/real_disk.h"
 #include "ui/toolkit/application_base.h"

@@ -3,7 +3,7 @@
 // the characters those keys type; a double click and a resting mouse go to the control as the
 // mouse messages it answers. All of them go through the controls' own code. A memo's rows are
 // read back from the edit control's own line breaks.
-#include "ui/ui_test_util.h"
+#include "ui_test_util.h"
 
 // The backend's view of <windows.h> first, before the system headers that need it.
 #include "ui/toolkit/win32/win32_api.h"

@@ -1,5 +1,5 @@
-#ifndef ORVELLO_TESTS_LECTURE_STATE_H_
-#define ORVELLO_TESTS_LECTURE_STATE_H_
+#ifndef ORVELLO_TESTS_TESTING_LECTURE_STATE_H_
+#define ORVELLO_TESTS_TESTING_LECTURE_STATE_H_
 
 #include <string>
 #include <vector>
@@ -42,4 +42,4 @@ inline std::vector<core::Segment> PictureSegments(int count) {
 
 }  // namespace orvello::testing
 
-#endif  // ORVELLO_TESTS_LECTURE_STATE_H_
+#endif  // ORVELLO_TESTS_TESTING_LECTURE_STATE_H_

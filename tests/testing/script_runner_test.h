@@ -1,5 +1,5 @@
-#ifndef ORVELLO_SCRIPT_RUNNER_SCRIPT_RUNNER_TEST_H_
-#define ORVELLO_SCRIPT_RUNNER_SCRIPT_RUNNER_TEST_H_
+#ifndef ORVELLO_TESTS_TESTING_SCRIPT_RUNNER_TEST_H_
+#define ORVELLO_TESTS_TESTING_SCRIPT_RUNNER_TEST_H_
 
 #include <gtest/gtest.h>
 
@@ -40,4 +40,4 @@ int RunRunner(const std::string& script, std::string* err, std::string* out = nu
 
 }  // namespace orvello::script_runner
 
-#endif  // ORVELLO_SCRIPT_RUNNER_SCRIPT_RUNNER_TEST_H_
+#endif  // ORVELLO_TESTS_TESTING_SCRIPT_RUNNER_TEST_H_

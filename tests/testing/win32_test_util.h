@@ -1,5 +1,5 @@
-#ifndef ORVELLO_TESTS_WIN32_TEST_UTIL_H_
-#define ORVELLO_TESTS_WIN32_TEST_UTIL_H_
+#ifndef ORVELLO_TESTS_TESTING_WIN32_TEST_UTIL_H_
+#define ORVELLO_TESTS_TESTING_WIN32_TEST_UTIL_H_
 
 #include <string>
 #include <vector>
@@ -18,4 +18,4 @@ std::string ProgramFolder();
 
 }  // namespace orvello::testing
 
-#endif  // ORVELLO_TESTS_WIN32_TEST_UTIL_H_
+#endif  // ORVELLO_TESTS_TESTING_WIN32_TEST_UTIL_H_

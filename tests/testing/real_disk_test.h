@@ -1,5 +1,5 @@
-#ifndef ORVELLO_PLATFORM_REAL_DISK_TEST_H_
-#define ORVELLO_PLATFORM_REAL_DISK_TEST_H_
+#ifndef ORVELLO_TESTS_TESTING_REAL_DISK_TEST_H_
+#define ORVELLO_TESTS_TESTING_REAL_DISK_TEST_H_
 
 #include <gtest/gtest.h>
 
@@ -75,4 +75,4 @@ inline void OpenThere(core::DiskInterface& disk, Open open, const std::string& p
 
 }  // namespace orvello::platform
 
-#endif  // ORVELLO_PLATFORM_REAL_DISK_TEST_H_
+#endif  // ORVELLO_TESTS_TESTING_REAL_DISK_TEST_H_

@@ -1,7 +1,7 @@
 // Implementation details: the Qt backend's controls are looked at through their widgets. A grid
 // cell's tool tip is asked for as Qt asks for it, with a help event at the cell's centre; any tip
 // left from before is removed first, because a hidden tip lingers while it fades out.
-#include "ui/ui_test_util.h"
+#include "ui_test_util.h"
 
 #include <QAbstractScrollArea>
 #include <QAbstractTextDocumentLayout>

@@ -1,4 +1,4 @@
-#include "cli/example_output.h"
+#include "example_output.h"
 
 #include <algorithm>
 #include <filesystem>

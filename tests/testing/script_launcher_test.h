@@ -1,5 +1,5 @@
-#ifndef ORVELLO_PLATFORM_SCRIPT_LAUNCHER_TEST_H_
-#define ORVELLO_PLATFORM_SCRIPT_LAUNCHER_TEST_H_
+#ifndef ORVELLO_TESTS_TESTING_SCRIPT_LAUNCHER_TEST_H_
+#define ORVELLO_TESTS_TESTING_SCRIPT_LAUNCHER_TEST_H_
 
 #include <gtest/gtest.h>
 
@@ -41,4 +41,4 @@ class ScriptLauncherTest : public ::testing::Test {
 
 }  // namespace orvello::platform
 
-#endif  // ORVELLO_PLATFORM_SCRIPT_LAUNCHER_TEST_H_
+#endif  // ORVELLO_TESTS_TESTING_SCRIPT_LAUNCHER_TEST_H_

@@ -1,5 +1,5 @@
-#ifndef ORVELLO_UI_UI_TEST_UTIL_H_
-#define ORVELLO_UI_UI_TEST_UTIL_H_
+#ifndef ORVELLO_TESTS_TESTING_UI_TEST_UTIL_H_
+#define ORVELLO_TESTS_TESTING_UI_TEST_UTIL_H_
 
 // What the window tests share: an application whose error dialog is a recorder, the user's
 // clicks and key presses, and a look at what a control shows. Only the definitions know the
@@ -108,4 +108,4 @@ int CaptionRoom(Control* control);
 
 }  // namespace orvello::ui::testing
 
-#endif  // ORVELLO_UI_UI_TEST_UTIL_H_
+#endif  // ORVELLO_TESTS_TESTING_UI_TEST_UTIL_H_
