@@ -13,6 +13,7 @@
 #include "cli/command_options.h"
 #include "cli/converter_check.h"
 #include "cli/option_parser.h"
+#include "core/batch_scripts.h"
 #include "core/encoding.h"
 #include "core/io_error.h"
 #include "core/lecture_check.h"
@@ -56,7 +57,7 @@ void PrintSummary(Counts counts, std::ostream& out) {
 // whether it ran (the scripts run after its message), so its absence is an error of its own here,
 // put first, where the check before publishing never leaves it out.
 void CheckRecordingTool(const std::string& producer, std::vector<core::Finding>* findings) {
-  std::string tool = producer + platform::kPathSeparator + "rmevents";
+  std::string tool = producer + platform::kPathSeparator + core::kRecordingToolName;
   platform::ProgramState state = platform::CheckProgram(tool);
   if (state == platform::ProgramState::kRunnable) return;
   std::string what = state == platform::ProgramState::kMissing

@@ -64,7 +64,7 @@ void WriteProcessScript(DiskInterface& disk, const RunState& state) {
   const JobParameters& params = state.params;
   TextWriter writer(disk, params.output_dir + kProcessScriptName + ".bat");
   ScriptLineWriter(writer)
-      .Run({params.producer_dir, "rmevents"})
+      .Run({params.producer_dir, kRecordingToolName})
       .Word("-i")
       .Quote({params.media_path})
       .Word("-o")

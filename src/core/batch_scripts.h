@@ -32,6 +32,9 @@ bool ScriptPathsHoldQuote(const JobParameters& params);
 /// LF. Throws IoError.
 void WriteCopyScript(DiskInterface& disk, const RunState& state);
 
+/// The recording tool that proces.bat runs from ProducerDir (an extension is the system's to find).
+inline constexpr char kRecordingToolName[] = "rmevents";
+
 /// Writes OutputDir + "proces.bat", the one line that runs the recording tool on the recording:
 /// `"` ProducerDir `rmevents" -i "` MediaPath `" -o "` OutputDir MediaName `" -e event.txt`,
 /// ending in CR LF. Throws IoError.

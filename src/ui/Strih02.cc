@@ -7,11 +7,13 @@
 #include <string>
 #include <utility>
 
+#include "core/batch_scripts.h"
 #include "core/cp1250_literal.h"
 #include "core/file_checks.h"
 #include "core/process_run.h"
 #include "core/settings_file.h"
 #include "platform/converter.h"
+#include "platform/program_check.h"
 #include "platform/working_directory.h"
 
 namespace orvello::ui {
@@ -45,6 +47,9 @@ constexpr char kHelpName[] = "pomoc.htm";
 
 constexpr auto& kNoHelpMessage =
     "Pozor: Najprv nastavte cestu k Style adresáru, potom sa Vam otvori nápoveda."_cp1250;
+constexpr auto& kNoRecordingToolMessage =
+    "Pozor: v adresári RealProducer nie je program rmevents, ktorý sa dá spustiť; záznam sa "
+    "nespracuje."_cp1250;
 constexpr auto& kNoMediaMessage = ": Najprv nastavte Media súbor."_cp1250;
 
 // A label stands left of its field, its text on the field's line.
@@ -116,8 +121,15 @@ void TForm1::Button1Click() {
   fields.web = Edit3->text();
   fields.style = platform::AbsolutePath(Edit4->text());
   fields.output = platform::AbsolutePath(Edit5->text());
-  Memo1->Append(
-      core::ProcessRun(fields, &state_, disk_, starter_, platform::FindConverter()).message_line);
+  core::RunOutcome outcome =
+      core::ProcessRun(fields, &state_, disk_, starter_, platform::FindConverter());
+  Memo1->Append(outcome.message_line);
+  // The run says OK once its scripts start; proces.bat fails later, where nobody sees it.
+  if (outcome.result == core::RunResult::kSucceeded &&
+      platform::CheckProgram(state_.params.producer_dir + core::kRecordingToolName) !=
+          platform::ProgramState::kRunnable) {
+    Memo1->Append(kNoRecordingToolMessage);
+  }
 }
 
 void TForm1::Button2Click() {

@@ -231,8 +231,17 @@ TEST_F(Strih02Test, FieldsRefuseWhatWindows1250CannotHold) {
   EXPECT_EQ("http://example.org/škola"_cp1250, form.Edit3->text());
 }
 
+// Copies the bundled example into the temporary folder, with a recording tool that runs here.
+void CopyExample(const std::string& to) {
+  fs::copy(fs::path(ORVELLO_SOURCE_DIR) / "examples", to, fs::copy_options::recursive);
+#ifdef _WIN32
+  fs::copy_file(ORVELLO_BINARY_DIR "/examples/Producer/rmevents.exe",
+                to + "/Producer/rmevents.exe");
+#endif
+}
+
 TEST_F(Strih02Test, TheProcessButtonPublishesTheExampleLecture) {
-  fs::copy(fs::path(ORVELLO_SOURCE_DIR) / "examples", temp_.path(), fs::copy_options::recursive);
+  CopyExample(temp_.path());
   fs::create_directory("out");
   TForm1& form = Start();
   ASSERT_TRUE(errors_.empty());
@@ -254,6 +263,29 @@ TEST_F(Strih02Test, TheProcessButtonPublishesTheExampleLecture) {
   EXPECT_TRUE(fs::exists(Here("out/folie.htm")));
   EXPECT_TRUE(fs::exists(Here("out/p07.htm")));
   EXPECT_TRUE(fs::exists(Here("out/prehravac.htm")));
+}
+
+TEST_F(Strih02Test, ARunWithoutARunnableRecordingToolSaysSoAfterItsLine) {
+  CopyExample(temp_.path());
+  fs::create_directory("out");
+  TForm1& form = Start();
+  SetNextFileName(*app_, Here("lecture/prednaska.rm"));
+  Click(form.Button2);
+  form.Edit5->SetText("out");
+  const std::string warning =
+      "Pozor: v adresári RealProducer nie je program rmevents, ktorý sa dá spustiť; záznam sa "
+      "nespracuje."_cp1250;
+  for (const char* producer : {"nowhere", "lecture"}) {  // no such folder; a folder without it
+    form.Memo1->Clear();
+    form.Edit2->SetText(producer);
+    Click(form.Button1);
+    EXPECT_EQ((std::vector<std::string>{"On line prednaska: OK", warning}), form.Memo1->lines())
+        << producer;
+  }
+  form.Memo1->Clear();  // a refused run starts no script: nothing to warn of
+  form.Edit1->SetText("");
+  Click(form.Button1);
+  EXPECT_EQ(1u, form.Memo1->lines().size());
 }
 
 TEST_F(Strih02Test, TheMessageBoxShowsWholeMessagesAndTheLatestOne) {
