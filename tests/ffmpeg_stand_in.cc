@@ -5,10 +5,10 @@
 //
 // and logs as the converter does at that level: "[info]" lines with the input's Duration, then
 // statistics lines ending in CR, one for each tenth of the recording, 0.3 seconds apart. A
-// RealMedia or AVI INPUT (it starts with ".RMF" or "RIFF") of N bytes lasts N / 1000 seconds; OUTPUT gets "ftyp"
-// and the input's bytes ("-" writes nothing). Anything else is
-// "Invalid data": OUTPUT gets half a file, the error goes out tagged "[error]", status 1. Names
-// arrive whole from the wide command line; the log is UTF-8.
+// RealMedia or AVI INPUT (it starts with ".RMF" or "RIFF") of N bytes lasts N / 1000 seconds;
+// OUTPUT gets "ftyp" and the input's bytes ("-" writes nothing). Anything else is "Invalid data":
+// OUTPUT gets half a file, the error goes out tagged "[error]", status 1. Names arrive whole from
+// the wide command line; the log is UTF-8.
 #include <windows.h>
 
 #include <fcntl.h>
