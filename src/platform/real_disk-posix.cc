@@ -10,7 +10,7 @@
 // probes the target first, so a missing folder or a read-only file fails at the open, as a direct
 // write would, before any temporary file exists.
 //
-// A write never follows a symbolic link at its file's name (posix_no_follow.h): the link is
+// A write never follows a symbolic link at its file's name (posix_open.h): the link is
 // replaced by the file. A run's output folder may come with the lecture, links planted in it
 // included, and a link there must not lead a page, the probe or a temporary file onto a file
 // elsewhere. A folder the run creates is refused where a link stands instead.
@@ -33,7 +33,7 @@
 #include "core/encoding.h"
 #include "core/io_error.h"
 #include "platform/posix_error.h"
-#include "platform/posix_no_follow.h"
+#include "platform/posix_open.h"
 
 namespace orvello::platform {
 
@@ -74,15 +74,6 @@ std::string CheckedNativeName(const std::string& path) {
   std::string native;
   if (int code = NativeNameOf(path, &native)) throw IoError(code, path);
   return native;
-}
-
-/// Opens `native`; returns the descriptor, or -1 with errno set.
-int OpenRetrying(const std::string& native, int flags, mode_t mode = 0) {
-  int fd;
-  do {
-    fd = ::open(native.c_str(), flags | O_CLOEXEC, mode);
-  } while (fd < 0 && errno == EINTR);
-  return fd;
 }
 
 /// Closes `fd`; returns 0 or the errno.

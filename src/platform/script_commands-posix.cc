@@ -1,6 +1,6 @@
 // Implementation details: files are deleted through std::filesystem and copied through plain
 // descriptors, with the names converted to the system's UTF-8. A copy opens its destination
-// without following a symbolic link there (posix_no_follow.h). A destination that is not a folder
+// without following a symbolic link there (posix_open.h). A destination that is not a folder
 // is a file's name, except when the working folder is gone: the one folder a script copies into is
 // the output folder, its working folder, and a file of that folder's name must never appear in
 // its parent instead. A program runs through posix_spawn with the runner's own
@@ -23,7 +23,7 @@
 
 #include "core/encoding.h"
 #include "core/file_names.h"
-#include "platform/posix_no_follow.h"
+#include "platform/posix_open.h"
 #include "platform/real_disk.h"
 #include "platform/script_commands.h"
 
@@ -60,14 +60,6 @@ struct Descriptor {
   }
   int fd;
 };
-
-int OpenRetrying(const fs::path& path, int flags) {
-  int fd;
-  do {
-    fd = ::open(path.c_str(), flags | O_CLOEXEC);
-  } while (fd < 0 && errno == EINTR);
-  return fd;
-}
 
 // Asking for the working folder's path fails once the folder has been removed.
 bool WorkingFolderExists() {
@@ -164,7 +156,7 @@ bool CopyCommand(const std::string& source_name, const std::string& destination_
                  LineLog& log) {
   fs::path source = NativeFileName(source_name);
   fs::path destination = NativeFileName(destination_name);
-  Descriptor in(OpenRetrying(source, O_RDONLY | O_NONBLOCK));
+  Descriptor in(OpenRetrying(source.native(), O_RDONLY | O_NONBLOCK));
   struct stat source_info;
   if (in.fd < 0 || ::fstat(in.fd, &source_info) != 0 || !S_ISREG(source_info.st_mode)) {
     log.Say("cannot copy " + SingleQuoted(source) + ": " +

@@ -4,7 +4,7 @@
 // open fail rather than lead it elsewhere. An existing regular file is emptied in place, as
 // before, keeping its other names and its permissions. ELOOP for a name that is no link (a loop of
 // links on the way) stays the error.
-#include "platform/posix_no_follow.h"
+#include "platform/posix_open.h"
 
 #include <errno.h>
 #include <fcntl.h>
@@ -13,20 +13,17 @@
 
 namespace orvello::platform {
 
-namespace {
-
 int OpenRetrying(const std::string& native, int flags, mode_t mode) {
   int fd;
   do {
-    fd = ::open(native.c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, mode);
+    fd = ::open(native.c_str(), flags | O_CLOEXEC, mode);
   } while (fd < 0 && errno == EINTR);
   return fd;
 }
 
-}  // namespace
-
 int OpenForWriteNoFollow(const std::string& native, mode_t mode) {
-  int fd = OpenRetrying(native, O_WRONLY | O_CREAT | O_TRUNC, mode);
+  constexpr int kFlags = O_WRONLY | O_NOFOLLOW | O_NONBLOCK;
+  int fd = OpenRetrying(native, kFlags | O_CREAT | O_TRUNC, mode);
   if (fd >= 0 || errno != ELOOP) return fd;
   struct stat info;
   if (::lstat(native.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
@@ -34,7 +31,7 @@ int OpenForWriteNoFollow(const std::string& native, mode_t mode) {
     return -1;
   }
   if (::unlink(native.c_str()) != 0) return -1;
-  return OpenRetrying(native, O_WRONLY | O_CREAT | O_EXCL, mode);
+  return OpenRetrying(native, kFlags | O_CREAT | O_EXCL, mode);
 }
 
 }  // namespace orvello::platform
